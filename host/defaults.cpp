@@ -1,0 +1,68 @@
+#include "host/defaults.h"
+
+#include "frame/host_vars.h"
+#include "host/test_host.h"
+
+namespace vkhost {
+
+namespace {
+constexpr int32_t id(vk::Var v) {
+    return static_cast<int32_t>(v);
+}
+
+// Tank levels are fractions of 2^23 (8388608 = full).
+constexpr double kFull = 8388608.0;
+// 15 degrees C in degrees Rankine.
+constexpr double kRankine15C = 518.67;
+constexpr double kGearDown = 16383.0;
+}  // namespace
+
+void set_parked_defaults(TestHost& h) {
+    using vk::Var;
+    // Variables the simulator keeps as 32-bit integers.
+    h.set_int(id(Var::elec_failed), 0);
+    h.set_int(id(Var::fuel_selector_1), 0);
+    h.set_int(id(Var::fuel_selector_2), 0);
+    h.set_int(id(Var::com_1_frequency), 0x1800);  // 118.00
+    h.set_int(id(Var::com_2_frequency), 0x1800);
+    h.set_int(id(Var::nav_1_frequency), 0x1000);  // 110.00
+    h.set_int(id(Var::nav_2_frequency), 0x1000);
+    h.set_int(id(Var::transponder_code), 0x1200);
+
+    // On the ground at sea level on a standard day, parking brake set.
+    h.set(id(Var::on_ground), 1.0);
+    h.set(id(Var::outside_air_temp), 15.0);
+    h.set(id(Var::altimeter_setting_hpa), 1013.25);
+    h.set(id(Var::altimeter_setting_inhg), 29.92);
+    h.set(id(Var::dme_1_distance), -1.0);
+    h.set(id(Var::dme_2_distance), -1.0);
+    h.set(id(Var::clock_hour), 12.0);
+    h.set(id(Var::parking_brake), 16383.0);
+
+    // Gear down and locked.
+    h.set(id(Var::gear_handle), 1.0);
+    h.set(id(Var::gear_centre_position), kGearDown);
+    h.set(id(Var::gear_left_position), kGearDown);
+    h.set(id(Var::gear_right_position), kGearDown);
+
+    // Engines cold, fuel valves open.
+    h.set(id(Var::oil_temp_1), kRankine15C);
+    h.set(id(Var::oil_temp_2), kRankine15C);
+    h.set(id(Var::engine_temp_1), kRankine15C);
+    h.set(id(Var::engine_temp_2), kRankine15C);
+    h.set(id(Var::fuel_valve_1), 1.0);
+    h.set(id(Var::fuel_valve_2), 1.0);
+
+    // Tanks full: two mains and two auxiliaries, no centre tank.
+    h.set(id(Var::fuel_weight_per_gallon), 6.7);
+    for (Var level : {Var::left_tank_1_level, Var::left_tank_2_level, Var::right_tank_1_level,
+                      Var::right_tank_2_level})
+        h.set(id(level), kFull);
+    h.set(id(Var::left_tank_1_capacity), 300.0);
+    h.set(id(Var::right_tank_1_capacity), 300.0);
+    h.set(id(Var::left_tank_2_capacity), 1500.0);
+    h.set(id(Var::right_tank_2_capacity), 1500.0);
+    h.set(id(Var::centre_tank_capacity), 0.0);
+}
+
+}  // namespace vkhost

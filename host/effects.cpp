@@ -1,0 +1,16 @@
+#include "host/effects.h"
+
+namespace vkhost {
+
+bool EffectRegistry::apply(TestHost& host, int32_t key_event, int32_t value) const {
+    auto it = effects_.find(key_event);
+    if (it == effects_.end()) return false;
+    for (const Effect& e : it->second) e(host, value);
+    return true;
+}
+
+void register_all_effects(EffectRegistry& registry) {
+    register_panel_effects(registry);
+}
+
+}  // namespace vkhost
