@@ -9,6 +9,10 @@ bool EffectRegistry::apply(TestHost& host, int32_t key_event, int32_t value) con
     return true;
 }
 
+void EffectRegistry::step(TestHost& host, double dt) const {
+    for (const ModelStep& s : steps_) s(host, dt);
+}
+
 void register_all_effects(EffectRegistry& registry) {
     register_panel_effects(registry);
 }

@@ -251,6 +251,8 @@ void TestHost::advance_clock() {
 void TestHost::run_frames(int frames) {
     for (int f = 0; f < frames; ++f) {
         advance_clock();
+        // The host's aircraft model moves first, then the gauges see it.
+        effects_.step(*this, 1.0 / kFramesPerSecond);
         // Pre-update for every placed gauge, then the drawing pass, which
         // refreshes each element's own variables and calls its callbacks.
         // A gauge placed during the frame (a window opened by a key event)

@@ -7,9 +7,11 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
+#include <typeindex>
 #include <vector>
 
 #include "frame/records.h"
@@ -98,6 +100,15 @@ class TestHost {
     const std::vector<KeyEventRecord>& keys() const { return keys_; }
     EffectRegistry& effects() { return effects_; }
 
+    // The state of one system's host model (engines, gear, ...), created on
+    // first use and fresh for every host.
+    template <class T>
+    T& model() {
+        std::shared_ptr<void>& p = models_[std::type_index(typeid(T))];
+        if (!p) p = std::make_shared<T>();
+        return *static_cast<T*>(p.get());
+    }
+
     // ---- mouse
     // Child area `area` (0 for the first child area of the gauge's list).
     const vk::MouseRect* area(const vk::GaugeHeader* g, int area) const;
@@ -159,6 +170,7 @@ class TestHost {
     vk::ServicesTable services_{};
     EffectRegistry effects_;
 
+    std::map<std::type_index, std::shared_ptr<void>> models_;
     std::map<int32_t, double> vars_;
     std::set<int32_t> integer_vars_;
     std::map<int32_t, uint64_t> lookups_;

@@ -162,5 +162,24 @@ TEST_F(LinkedHost, ClockAndWindows) {
     EXPECT_THROW(host.set_window_gauges(10170, {"no_such_gauge"}), std::invalid_argument);
 }
 
+struct FrameCounter {
+    int frames = 0;
+    double seconds = 0.0;
+};
+
+TEST_F(LinkedHost, ModelStepsRunBeforeTheGaugesAndKeepFreshState) {
+    host.effects().add_step([](vkhost::TestHost& h, double dt) {
+        ++h.model<FrameCounter>().frames;
+        h.model<FrameCounter>().seconds += dt;
+        // The gauges of this frame already see what the model wrote.
+        h.set(id(vk::Var::course_deviation), h.model<FrameCounter>().frames);
+    });
+    host.place("testgauge2k");
+    host.run_frames(18);
+    EXPECT_EQ(host.model<FrameCounter>().frames, 18);
+    EXPECT_NEAR(host.model<FrameCounter>().seconds, 1.0, 1e-9);
+    EXPECT_EQ(host.text("testgauge2k", 2), "18.000000");
+}
+
 }  // namespace
 }  // namespace vktest
