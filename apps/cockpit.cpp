@@ -1,12 +1,12 @@
-// Runs the cockpit module in the test host: loads it as the simulator does,
-// places every gauge, runs some seconds of frames and reports what happened.
+// Runs the cockpit module in the test host: loads it as the simulator does and
+// runs scenarios (all of them, or the ones named), each on a fresh load,
+// printing what happened.
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
-#include <map>
 #include <string>
+#include <vector>
 
-#include "frame/host_vars.h"
+#include "apps/scenario.h"
 #include "host/module.h"
 #include "host/test_host.h"
 
@@ -14,39 +14,44 @@ namespace {
 
 void usage(const char* argv0) {
     std::fprintf(stderr,
-                 "usage: %s [--module PATH] [--seconds N]\n"
-                 "  --module PATH  the module library (default: $VKMORL1_MODULE, or vkmorl1.so\n"
-                 "                 beside this program)\n"
-                 "  --seconds N    simulated seconds to run, 0 to 3600 (default 5)\n",
+                 "usage: %s [--module PATH] [--scenario NAME]... [--list]\n"
+                 "  --module PATH    the module library (default: $VKMORL1_MODULE, or\n"
+                 "                   vkmorl1.so beside this program)\n"
+                 "  --scenario NAME  run this scenario (repeatable; default: all of them)\n"
+                 "  --list           list the scenarios and stop\n",
                  argv0);
 }
 
-bool parse_seconds(const char* text, double& out) {
-    char* end = nullptr;
-    const double v = std::strtod(text, &end);
-    if (end == text || *end != '\0' || !(v >= 0.0 && v <= 3600.0)) return false;
-    out = v;
-    return true;
+const vkapp::Scenario* find(const std::string& name) {
+    for (const auto& s : vkapp::scenarios())
+        if (name == s.name) return &s;
+    return nullptr;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string module_path;
-    double seconds = 5.0;
+    std::vector<const vkapp::Scenario*> chosen;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             usage(argv[0]);
             return 0;
+        } else if (arg == "--list") {
+            for (const auto& s : vkapp::scenarios())
+                std::printf("%-20s %s\n", s.name, s.description);
+            return 0;
         } else if (arg == "--module" && i + 1 < argc) {
             module_path = argv[++i];
-        } else if (arg == "--seconds" && i + 1 < argc) {
-            if (!parse_seconds(argv[++i], seconds)) {
-                std::fprintf(stderr, "%s: --seconds wants a number from 0 to 3600, not \"%s\"\n",
-                             argv[0], argv[i]);
+        } else if (arg == "--scenario" && i + 1 < argc) {
+            const vkapp::Scenario* s = find(argv[++i]);
+            if (!s) {
+                std::fprintf(stderr, "%s: no scenario named \"%s\" (--list shows them)\n", argv[0],
+                             argv[i]);
                 return 2;
             }
+            chosen.push_back(s);
         } else {
             std::fprintf(stderr, "%s: unknown or incomplete option \"%s\"\n", argv[0], arg.c_str());
             usage(argv[0]);
@@ -54,42 +59,17 @@ int main(int argc, char** argv) {
         }
     }
     if (module_path.empty()) module_path = vkhost::default_module_path(argv[0]);
+    if (chosen.empty())
+        for (const auto& s : vkapp::scenarios()) chosen.push_back(&s);
 
     try {
-        vkhost::TestHost host(vkhost::Module::load(module_path));
-        std::printf("module   %s\n", module_path.c_str());
-        std::printf("gauges   %d in the gauge table\n", host.gauge_count());
-
-        const auto built = host.built_gauges();
-        const auto pending = host.pending_gauges();
-        std::printf("built    %zu:", built.size());
-        for (const auto& name : built) std::printf(" %s", name.c_str());
-        std::printf("\nwaiting  %zu gauges (header only, not built yet)\n", pending.size());
-
-        host.place_all();
-        const int frames = static_cast<int>(seconds * vkhost::TestHost::kFramesPerSecond);
-        host.run_frames(frames);
-        std::printf("ran      %d frames (%.1f simulated seconds)\n", frames, seconds);
-
-        std::printf("\ndebug gauge (testgauge2k), host-variable view:\n");
-        for (int k = 2; k < 6; ++k)
-            std::printf("  line %d  %s\n", k - 1, host.text("testgauge2k", k).c_str());
-        host.click("testgauge2k", 0);
-        host.run_frames(1);
-        std::printf("debug gauge after a click, battery view:\n");
-        for (int k = 2; k < 6; ++k)
-            std::printf("  line %d  %s\n", k - 1, host.text("testgauge2k", k).c_str());
-
-        std::printf("\nhost variables read (id: refreshes, value now):\n");
-        for (const auto& [id, count] : host.lookup_counts())
-            std::printf("  0x%03X: %llu, %g\n", static_cast<unsigned>(id),
-                        static_cast<unsigned long long>(count), host.get(id));
-
-        std::printf("\nkey events sent: %zu\n", host.keys().size());
-        std::map<int32_t, int> per_event;
-        for (const auto& k : host.keys()) ++per_event[k.id];
-        for (const auto& [id, n] : per_event)
-            std::printf("  0x%05X x %d\n", static_cast<unsigned>(id), n);
+        for (const vkapp::Scenario* s : chosen) {
+            std::printf("== %s: %s\n", s->name, s->description);
+            std::printf("module   %s\n", module_path.c_str());
+            vkhost::TestHost host(vkhost::Module::load(module_path));
+            s->run(host, stdout);
+            std::printf("\n");
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", argv[0], e.what());
         return 1;

@@ -6,4 +6,4 @@ sh scripts/setup.sh
 jobs=$(nproc)
 cmake --preset native
 cmake --build --preset native -j "$jobs"
-./build/native/cockpit --seconds "${COCKPIT_SECONDS:-5}"
+./build/native/cockpit
