@@ -1,0 +1,19 @@
+// Toggle zone of the main panel: toggles the electrical panel (second zone) through
+// the host's panel_window_toggle.
+#include "frame/gauge_table.h"
+#include "frame/toggle_zone.h"
+
+namespace vk {
+namespace {
+
+constinit Chain elements{&hdr_toggle_pan_elec2, zone_picture(60240)};
+
+constexpr auto kMouse = zone_mouse("display/hide electrical panel", ZoneSize{71, 40},
+                                   toggle_windows<WindowBy::service, Window::electrical>);
+
+}  // namespace
+
+GaugeHeader hdr_toggle_pan_elec2 =
+    gauge_header(GaugeId::toggle_pan_elec2, elements.list, kMouse.data(), toggle_zone_callback);
+
+}  // namespace vk

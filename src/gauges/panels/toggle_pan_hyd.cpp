@@ -1,0 +1,20 @@
+// Toggle zone of the main panel: toggles the hydraulic and servo panels together through
+// the window-toggle key event.
+#include "frame/gauge_table.h"
+#include "frame/toggle_zone.h"
+
+namespace vk {
+namespace {
+
+constinit Chain elements{&hdr_toggle_pan_hyd, zone_picture(60192)};
+
+constexpr auto kMouse =
+    zone_mouse("display/hide hydraulic panels", ZoneSize{77, 40},
+               toggle_windows<WindowBy::key_event, Window::hydraulics, Window::servos>);
+
+}  // namespace
+
+GaugeHeader hdr_toggle_pan_hyd =
+    gauge_header(GaugeId::toggle_pan_hyd, elements.list, kMouse.data(), toggle_zone_callback);
+
+}  // namespace vk
