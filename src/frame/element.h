@@ -66,6 +66,18 @@ constexpr Needle needle(int32_t bitmap, At at, Pivot pivot, ScaleEntry (&scale)[
                   max_turn};
 }
 
+// A needle without a scale table: the host turns it by its value, in degrees
+// clockwise from straight up.
+constexpr Needle needle_by_angle(int32_t bitmap, At at, Pivot pivot, ElementCallback value,
+                                 uint32_t flags = 0x3, int32_t max_turn = 0) {
+    return Needle{element_head(ElementKind::needle, bitmap, at, flags, pivot),
+                  {},
+                  value,
+                  nullptr,
+                  0,
+                  max_turn};
+}
+
 constexpr ScaleEntry point(double value, int32_t x, int32_t y) {
     return {x, y, value, 0, 0};
 }
