@@ -218,7 +218,7 @@ void TestHost::unload() {
 // ---------------------------------------------------------------- windows
 
 void TestHost::open_window(int32_t ident) {
-    open_windows_.insert(ident);
+    if (!open_windows_.insert(ident).second) return;  // already open: its gauges are placed
     if (auto it = window_gauges_.find(ident); it != window_gauges_.end())
         for (const std::string& name : it->second) place(name);
 }

@@ -192,7 +192,6 @@ VK_PENDING(warn_lhengfire_vk)
 VK_PENDING(warn_rhengfire_vk)
 VK_PENDING(eng1_extinct_vk)
 VK_PENDING(eng2_extinct_vk)
-VK_PENDING(toggle_pan_fail)
 VK_PENDING(failures_vk)
 VK_PENDING(dme_horiz_vkm)
 VK_PENDING(hfbox_vk)
@@ -216,7 +215,6 @@ VK_PENDING(elec_cycles_vkm)
 VK_PENDING(alti_sec_vkm)
 VK_PENDING(dmeinst_vkm)
 VK_PENDING(turn_pressu_vk)
-VK_PENDING(panload)
 // clang-format on
 
 }  // namespace vk

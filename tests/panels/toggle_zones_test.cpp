@@ -18,7 +18,7 @@ const Zone kZones[] = {
     {"toggle_pan_elec2", {10080}, false},      {"toggle_pan_up2", {10110}, false},
     {"toggle_pan_up22", {10110}, false},       {"toggle_pan_up3", {10120}, false},
     {"toggle_pan_up32", {10120}, false},       {"toggle_pan_ped2", {10040}, false},
-    {"toggle_pan_pressu", {10160}, false},
+    {"toggle_pan_pressu", {10160}, false},     {"toggle_pan_fail", {10170}, true},
 };
 
 TEST_F(LinkedHost, EachZoneShowsWithTheZonesAndTogglesItsOwnWindows) {

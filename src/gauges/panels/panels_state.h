@@ -13,7 +13,8 @@ struct PanelState {
     uint8_t geardoors_state = 0;     // step of the gear and doors window cycle: 0, 1, 2
     uint8_t atc_shown = 0;           // ATC window shown
     uint8_t startup_step = 0;        // start-up: 0 not started, 1 to 9 opening, 10 closing, 11 done
-    uint8_t startup_choice = 0;      // 0 none, 1 cold, 2 running aircraft, or a countdown from 15
+    uint8_t startup_choice = 0;      // 0 none, 1 cold aircraft, 2 running aircraft
+    uint8_t startup_countdown = 0;   // without the choice screen: frames from 15 to a cold choice
     uint8_t loader_present = 0;      // the start-up choice screen gauge is running
     uint8_t loader_hover = 0;        // choice under the cursor on the choice screen: 0, 1, 2
     uint8_t panel_light_knob = 180;  // panel light knob angle: 180 off, 0 on
