@@ -1,0 +1,25 @@
+// A running aircraft: the choice screen is open at load and the windows wait
+// until the crew clicks the running-aircraft side.
+#include "apps/panel_timeline.h"
+#include "frame/records.h"
+
+VK_SCENARIO(running_start, "the crew chooses a running aircraft on the choice screen") {
+    vkhost::load_aircraft(host, {.choice_screen = true});
+    vkapp::PanelTimeline timeline(host, out);
+    timeline.note("aircraft loaded on the ground with the choice screen open, " +
+                  std::to_string(vkapp::placed_gauges(host)) + " gauges placed");
+    timeline.run(vkhost::TestHost::kFramesPerSecond * 2);
+    host.click("panload", 1, vk::kMouseMove);
+    host.click("panload", 1, vk::kMouseLeft);
+    timeline.note("the crew clicks \"running aircraft\" on the choice screen");
+    timeline.run(vkhost::TestHost::kFramesPerSecond * 2);
+    timeline.note(
+        "start-up steps: running-aircraft windows opened on " +
+        vkapp::frame_span(vkapp::frames_with(host, 0x103CB, 10170)) +
+        ", the electrical panel closed on " +
+        vkapp::frame_span(vkapp::frames_with(host, 0x103CC, 10080)) + ", the other windows on " +
+        vkapp::frame_span(vkapp::frames_with(host, 0x103CC, 10040)) +
+        "; cold-aircraft settings on " + vkapp::frame_span(vkapp::frames_with(host, 0x101F5)));
+    timeline.note("start-up over; windows open: " +
+                  timeline.window_list(timeline.open_windows(), 11));
+}
