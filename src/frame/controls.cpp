@@ -44,10 +44,8 @@ void GuardedSwitch::click_lower() const {
 
 void spring_press(uint8_t& counter) {
     if (counter == kSpringLatched) return;
-    if (counter == 0)
-        counter = kSpringPress;
-    else
-        counter = static_cast<uint8_t>(std::min<int>(counter + 2, kSpringHeldMax));
+    if (counter == 0) counter = kSpringPress;
+    if (counter <= kSpringPress) counter = static_cast<uint8_t>(counter + 2);
 }
 
 void spring_tick(uint8_t& counter) {

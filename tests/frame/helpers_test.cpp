@@ -32,11 +32,15 @@ TEST(Convert, SaturatesInsteadOfOverflowing) {
 
 TEST(Controls, SpringCounterPressHoldRunDownAndLatch) {
     uint8_t c = 0;
-    vk::spring_press(c);
-    EXPECT_EQ(c, 10);
-    vk::spring_press(c);  // held: +2
+    vk::spring_press(c);  // 0 -> 10, then +2 in the same press
     EXPECT_EQ(c, 12);
     vk::spring_press(c);  // never above 12
+    EXPECT_EQ(c, 12);
+    vk::spring_tick(c);
+    vk::spring_press(c);  // held at 11: unchanged
+    EXPECT_EQ(c, 11);
+    vk::spring_tick(c);
+    vk::spring_press(c);  // held at 10: back to 12
     EXPECT_EQ(c, 12);
     for (int i = 0; i < 11; ++i) vk::spring_tick(c);
     EXPECT_TRUE(vk::spring_active(c));
