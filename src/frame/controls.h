@@ -45,6 +45,16 @@ inline bool spring_active(uint8_t counter) {
     return counter != 0;
 }
 
+// A spring-loaded switch thrown to either side of its centre keeps a signed
+// counter: negative while held to the first side, positive to the second, 0
+// centred. A throw runs the press rule above on that side (from the centre,
+// 12 frames); a throw to the other side does nothing until it has centred.
+enum class SpringSide : int8_t { first = -1, second = 1 };
+
+void spring_throw(int8_t& counter, SpringSide side);
+// One frame of the spring: the counter moves one step towards 0.
+void spring_return(int8_t& counter);
+
 // ---------------------------------------------------------------- valves
 
 // Valve travel: moves `step` per frame towards `end` (open) or 0 (shut) while

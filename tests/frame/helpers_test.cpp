@@ -55,6 +55,28 @@ TEST(Controls, SpringCounterPressHoldRunDownAndLatch) {
     EXPECT_EQ(latched, vk::kSpringLatched);
 }
 
+TEST(Controls, TwoSidedSpringSwitchHoldsToOneSideAndCentres) {
+    int8_t t = 0;
+    vk::spring_throw(t, vk::SpringSide::first);
+    EXPECT_EQ(t, -12);
+    vk::spring_throw(t, vk::SpringSide::second);  // held the other way: ignored
+    EXPECT_EQ(t, -12);
+    vk::spring_return(t);
+    vk::spring_return(t);
+    vk::spring_throw(t, vk::SpringSide::first);  // -10 held: -12 again
+    EXPECT_EQ(t, -12);
+    for (int i = 0; i < 12; ++i) vk::spring_return(t);
+    EXPECT_EQ(t, 0);
+    vk::spring_return(t);  // centred stays centred
+    EXPECT_EQ(t, 0);
+    vk::spring_throw(t, vk::SpringSide::second);
+    EXPECT_EQ(t, 12);
+    vk::spring_return(t);
+    EXPECT_EQ(t, 11);
+    vk::spring_throw(t, vk::SpringSide::first);
+    EXPECT_EQ(t, 11);
+}
+
 TEST(Controls, ValveTravelStopsAtItsEndsAndNeedsPower) {
     uint8_t t = 95;
     vk::valve_travel(t, true, true, 10);
