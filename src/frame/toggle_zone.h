@@ -4,7 +4,7 @@
 // picture (the root, hidden at load), its mouse list and a callback that shows
 // the picture while PanelState.toggles_visible is set:
 //
-//   constinit Chain elements{&hdr_toggle_pan_clock, zone_picture(60128)};
+//   constinit Chain elements{&hdr_toggle_pan_clock, zone_picture(GaugeId::toggle_pan_clock)};
 //   constexpr auto kMouse = zone_mouse("display/hide clock", ZoneSize{70, 40},
 //                                      toggle_windows<WindowBy::service, Window::clock>);
 //   GaugeHeader hdr_toggle_pan_clock = gauge_header(GaugeId::toggle_pan_clock,
@@ -13,6 +13,7 @@
 // A zone that does more in its callback calls show_zone itself.
 #include <cstdint>
 
+#include "frame/bitmaps.h"
 #include "frame/element.h"
 #include "frame/mouse.h"
 #include "frame/panel_windows.h"
@@ -23,9 +24,10 @@ struct ZoneSize {
     int32_t w = 0, h = 0;
 };
 
-// The zone's picture, drawn with transparency and hidden until the zones are shown.
-constexpr ElementHeader zone_picture(int32_t bitmap) {
-    return image(bitmap, At{}, kTransparent | kHidden);
+// The zone's picture, the gauge's own background id, drawn with transparency
+// and hidden until the zones are shown.
+constexpr ElementHeader zone_picture(GaugeId gauge) {
+    return image(own_background(gauge), At{}, kTransparent | kHidden);
 }
 
 // The zone's mouse list: its tooltip, then one hand-cursor area over the

@@ -2,6 +2,7 @@
 // off side sets the knob to 180 and starts the switching-off sequence of the
 // night lighting, its on side sets 0 and starts the switching-on sequence
 // (panelnight_vk runs both). The two pointers turn by the knob's angle.
+#include "frame/bitmaps.h"
 #include "frame/controls.h"
 #include "frame/element.h"
 #include "frame/gauge_table.h"
@@ -22,7 +23,7 @@ double VKCALL knob(ElementHeader*) {
 
 constinit Chain elements{
     &hdr_elec_panlight_vk,
-    image(60400),                                            // 0 the two knob plates
+    image(own_background(GaugeId::elec_panlight_vk)),        // 0 the two knob plates
     needle_by_angle(880, At{49, 52}, Pivot{36, 23}, knob),   // 1 left pointer
     needle_by_angle(880, At{166, 52}, Pivot{36, 23}, knob),  // 2 right pointer
 };

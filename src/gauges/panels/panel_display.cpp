@@ -1,6 +1,7 @@
 // The overview strip: an invisible 1280 mm strip along the top of the screen.
 // The cursor over it opens the cockpit overview; a right click pins the
 // overview open, a left click unpins it.
+#include "frame/bitmaps.h"
 #include "frame/element.h"
 #include "frame/gauge_table.h"
 #include "frame/mouse.h"
@@ -13,7 +14,8 @@ namespace {
 constexpr uint8_t kPinned = 10;
 constexpr uint8_t kFirstUse = 2;
 
-constinit Chain elements{&hdr_panel_display, image(60368, At{}, kTransparent | kHidden)};
+constinit Chain elements{&hdr_panel_display, image(own_background(GaugeId::panel_display), At{},
+                                                   kTransparent | kHidden)};
 
 int32_t VKCALL strip(const MousePoint*, uint32_t flags) {
     if ((flags & kMouseMove) && panel.overview_pin != kPinned) {

@@ -1,6 +1,7 @@
 // The start-up choice screen: a cold aircraft on the left, a running aircraft
 // on the right. The side under the cursor lights up; a left click makes the
 // choice the start-up sequence waits for and closes the screen.
+#include "frame/bitmaps.h"
 #include "frame/element.h"
 #include "frame/gauge_table.h"
 #include "frame/host.h"
@@ -13,7 +14,7 @@ namespace {
 
 constinit Chain elements{
     &hdr_panload,
-    image(60384),                                               // 0 the screen
+    image(own_background(GaugeId::panload)),                    // 0 the screen
     icon(33360, At{72, 43}, kTransparent | kErase | kHidden),   // 1 cold aircraft lit
     icon(33376, At{309, 43}, kTransparent | kErase | kHidden),  // 2 running aircraft lit
 };

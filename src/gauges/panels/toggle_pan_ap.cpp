@@ -6,7 +6,7 @@
 namespace vk {
 namespace {
 
-constinit Chain elements{&hdr_toggle_pan_ap, zone_picture(60160)};
+constinit Chain elements{&hdr_toggle_pan_ap, zone_picture(GaugeId::toggle_pan_ap)};
 
 constexpr auto kMouse = zone_mouse("display/hide autopilot only", ZoneSize{70, 40},
                                    toggle_windows<WindowBy::key_event, Window::autopilot>);

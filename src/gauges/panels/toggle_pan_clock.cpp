@@ -6,7 +6,7 @@
 namespace vk {
 namespace {
 
-constinit Chain elements{&hdr_toggle_pan_clock, zone_picture(60128)};
+constinit Chain elements{&hdr_toggle_pan_clock, zone_picture(GaugeId::toggle_pan_clock)};
 
 constexpr auto kMouse = zone_mouse("display/hide clock", ZoneSize{70, 40},
                                    toggle_windows<WindowBy::service, Window::clock>);

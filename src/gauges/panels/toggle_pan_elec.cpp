@@ -6,7 +6,7 @@
 namespace vk {
 namespace {
 
-constinit Chain elements{&hdr_toggle_pan_elec, zone_picture(60224)};
+constinit Chain elements{&hdr_toggle_pan_elec, zone_picture(GaugeId::toggle_pan_elec)};
 
 constexpr auto kMouse = zone_mouse("display/hide electrical panel", ZoneSize{96, 40},
                                    toggle_windows<WindowBy::service, Window::electrical>);

@@ -6,7 +6,7 @@
 namespace vk {
 namespace {
 
-constinit Chain elements{&hdr_toggle_pan_elec2, zone_picture(60240)};
+constinit Chain elements{&hdr_toggle_pan_elec2, zone_picture(GaugeId::toggle_pan_elec2)};
 
 constexpr auto kMouse = zone_mouse("display/hide electrical panel", ZoneSize{71, 40},
                                    toggle_windows<WindowBy::service, Window::electrical>);

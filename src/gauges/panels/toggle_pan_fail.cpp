@@ -12,7 +12,7 @@
 namespace vk {
 namespace {
 
-constinit Chain elements{&hdr_toggle_pan_fail, zone_picture(60352)};
+constinit Chain elements{&hdr_toggle_pan_fail, zone_picture(GaugeId::toggle_pan_fail)};
 
 constexpr auto kMouse = zone_mouse("display/hide failures and easy start panel", ZoneSize{70, 40},
                                    toggle_windows<WindowBy::key_event, Window::failures>);

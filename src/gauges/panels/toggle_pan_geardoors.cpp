@@ -6,7 +6,7 @@
 namespace vk {
 namespace {
 
-constinit Chain elements{&hdr_toggle_pan_geardoors, zone_picture(60176)};
+constinit Chain elements{&hdr_toggle_pan_geardoors, zone_picture(GaugeId::toggle_pan_geardoors)};
 
 int32_t VKCALL cycle(const MousePoint*, uint32_t) {
     gear_doors_cycle();

@@ -6,7 +6,7 @@
 namespace vk {
 namespace {
 
-constinit Chain elements{&hdr_toggle_pan_gps, zone_picture(60144)};
+constinit Chain elements{&hdr_toggle_pan_gps, zone_picture(GaugeId::toggle_pan_gps)};
 
 constexpr auto kMouse = zone_mouse("display/hide GPS", ZoneSize{70, 40},
                                    toggle_windows<WindowBy::service, Window::gps>);

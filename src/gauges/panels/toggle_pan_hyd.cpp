@@ -6,7 +6,7 @@
 namespace vk {
 namespace {
 
-constinit Chain elements{&hdr_toggle_pan_hyd, zone_picture(60192)};
+constinit Chain elements{&hdr_toggle_pan_hyd, zone_picture(GaugeId::toggle_pan_hyd)};
 
 constexpr auto kMouse =
     zone_mouse("display/hide hydraulic panels", ZoneSize{77, 40},

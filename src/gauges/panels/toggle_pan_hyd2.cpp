@@ -6,7 +6,7 @@
 namespace vk {
 namespace {
 
-constinit Chain elements{&hdr_toggle_pan_hyd2, zone_picture(60208)};
+constinit Chain elements{&hdr_toggle_pan_hyd2, zone_picture(GaugeId::toggle_pan_hyd2)};
 
 constexpr auto kMouse =
     zone_mouse("display/hide hydraulic panels", ZoneSize{204, 40},

@@ -6,7 +6,7 @@
 namespace vk {
 namespace {
 
-constinit Chain elements{&hdr_toggle_pan_ped2, zone_picture(60320)};
+constinit Chain elements{&hdr_toggle_pan_ped2, zone_picture(GaugeId::toggle_pan_ped2)};
 
 constexpr auto kMouse = zone_mouse("close pedestal", ZoneSize{78, 40},
                                    toggle_windows<WindowBy::service, Window::pedestal>);

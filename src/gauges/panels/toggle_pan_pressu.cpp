@@ -6,7 +6,7 @@
 namespace vk {
 namespace {
 
-constinit Chain elements{&hdr_toggle_pan_pressu, zone_picture(60336)};
+constinit Chain elements{&hdr_toggle_pan_pressu, zone_picture(GaugeId::toggle_pan_pressu)};
 
 constexpr auto kMouse = zone_mouse("display/hide cabin pressure panel", ZoneSize{70, 40},
                                    toggle_windows<WindowBy::service, Window::pressure>);

@@ -6,7 +6,7 @@
 namespace vk {
 namespace {
 
-constinit Chain elements{&hdr_toggle_pan_up22, zone_picture(60272)};
+constinit Chain elements{&hdr_toggle_pan_up22, zone_picture(GaugeId::toggle_pan_up22)};
 
 constexpr auto kMouse = zone_mouse("display/hide upper2 panel", ZoneSize{127, 40},
                                    toggle_windows<WindowBy::service, Window::upper2>);

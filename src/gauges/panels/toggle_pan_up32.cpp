@@ -6,7 +6,7 @@
 namespace vk {
 namespace {
 
-constinit Chain elements{&hdr_toggle_pan_up32, zone_picture(60304)};
+constinit Chain elements{&hdr_toggle_pan_up32, zone_picture(GaugeId::toggle_pan_up32)};
 
 constexpr auto kMouse = zone_mouse("display/hide upper3 panel", ZoneSize{70, 40},
                                    toggle_windows<WindowBy::service, Window::upper3>);
