@@ -148,6 +148,10 @@ class SdlOutput final : public RealOutput {
 
 }  // namespace
 
+bool RealOutput::available() {
+    return true;
+}
+
 std::unique_ptr<RealOutput> RealOutput::open(std::string& why) {
     auto out = std::make_unique<SdlOutput>();
     if (!out->start(why)) return nullptr;
@@ -159,6 +163,10 @@ std::unique_ptr<RealOutput> RealOutput::open(std::string& why) {
 #else
 
 namespace vkhost {
+
+bool RealOutput::available() {
+    return false;
+}
 
 std::unique_ptr<RealOutput> RealOutput::open(std::string& why) {
     why = "this build of the test host has no SDL2 audio";

@@ -15,6 +15,8 @@ class RealOutput {
     // The default device, or null (with the reason in `why`) when SDL's audio
     // cannot start or no device opens. SDL_AUDIODRIVER chooses the driver.
     static std::unique_ptr<RealOutput> open(std::string& why);
+    // Whether this build has it at all.
+    static bool available();
     virtual ~RealOutput() = default;
 
     // A voice holding a recording, or -1 when it cannot be converted.
