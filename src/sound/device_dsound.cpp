@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "sound/player.h"
+#include "sound/platform.h"
 
 namespace vk {
 namespace {

@@ -5,7 +5,7 @@
 #if !defined(_WIN32)
 #include <dlfcn.h>
 
-#include "sound/player.h"
+#include "sound/platform.h"
 
 namespace vk {
 

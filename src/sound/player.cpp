@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "sound/platform.h"
 #include "sound/wave.h"
 
 namespace vk {

@@ -3,7 +3,6 @@
 // recording. Every operation is harmless without a device or with a null
 // handle, so that a module whose output could not be opened stays silent.
 #include <cstdint>
-#include <functional>
 
 #include "sound/audio_device.h"
 
@@ -45,21 +44,5 @@ extern PlayerState sound_player;
 // Forgets the device without closing it: for tests that begin again while the
 // output of an earlier test host is gone. The simulator never needs it.
 void reset_player();
-
-// ---------------------------------------------------------------- platform parts
-
-// The platform's output: DirectSound on Windows; on Linux the one the
-// program lends, or null.
-const VkAudioDevice* platform_audio_device();
-
-// The largest recording file or resource read.
-inline constexpr uint64_t kMaxRecordingBytes = 0x10000000;
-
-// Lends the bytes of the recording `name` to `use`: first the module's own
-// resource of that name, then a file of that name. Each source is released
-// when `use` returns; the first one `use` accepts ends the search. Returns
-// whether one was accepted.
-using RecordingUse = std::function<bool(const uint8_t* bytes, uint64_t size)>;
-bool with_recording(uintptr_t module, const char* name, const RecordingUse& use);
 
 }  // namespace vk

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "sound/player.h"
+#include "sound/platform.h"
 
 namespace vk {
 namespace {

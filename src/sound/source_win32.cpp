@@ -4,7 +4,7 @@
 #if defined(_WIN32)
 #include <windows.h>
 
-#include "sound/player.h"
+#include "sound/platform.h"
 
 namespace vk {
 namespace {
