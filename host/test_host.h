@@ -16,6 +16,7 @@
 
 #include "frame/records.h"
 #include "frame/services.h"
+#include "host/audio.h"
 #include "host/effects.h"
 #include "host/module.h"
 
@@ -97,11 +98,24 @@ class TestHost {
     std::optional<double> named(const std::string& name) const;
     void set_expression(const std::string& expression, double value);
 
-    // ---- key events
-    size_t mark() const { return keys_.size(); }
+    // ---- key events and sounds
+    // A mark in the host's history of key events and sounds.
+    size_t mark() const { return events_; }
     std::vector<KeyEventRecord> keys_since(size_t mark) const;
     const std::vector<KeyEventRecord>& keys() const { return keys_; }
     EffectRegistry& effects() { return effects_; }
+    std::vector<SoundEvent> sounds_since(size_t mark) const;
+    const std::vector<SoundEvent>& sounds() const { return sounds_; }
+
+    // ---- audio
+    // The output lent to the module; choose it before the install of the gauge
+    // that opens it (morvalde toggle_pan_start).
+    Audio& audio() { return audio_; }
+    const Audio& audio() const { return audio_; }
+    void set_audio_output(AudioOutput output) { audio_.choose(output); }
+    // Whether a recording is sounding now (looping, or played once and not
+    // yet at its end).
+    bool sounding(const std::string& name) const;
 
     // The state of one system's host model (engines, gear, ...), created on
     // first use and fresh for every host.
@@ -160,6 +174,7 @@ class TestHost {
     void on_set_named(int32_t id, double value);
     bool on_calculator(const char* code, double* result) const;
     void on_routine(vk::Op op, vk::ElementHeader* root, uint32_t argument);
+    void on_sound(const RecordedBuffer& buffer, SoundAction action);
 
   private:
     void advance_clock();
@@ -180,6 +195,11 @@ class TestHost {
     std::vector<std::pair<std::string, double>> named_;
     std::map<std::string, double> expressions_;
     std::vector<KeyEventRecord> keys_;
+    std::vector<size_t> key_marks_;  // the history position of each key event
+    std::vector<SoundEvent> sounds_;
+    std::vector<size_t> sound_marks_;
+    size_t events_ = 0;
+    Audio audio_{*this};
     std::set<int32_t> open_windows_;
     std::map<int32_t, std::vector<std::string>> window_gauges_;
     std::vector<vk::GaugeHeader*> placed_;
