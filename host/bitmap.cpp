@@ -20,7 +20,7 @@ Palette make_palette() {
                 if (r || g || b) p[n++] = {kLevels[r], kLevels[g], kLevels[b]};
     // 215 cube colours so far, 216 entries: a grey ramp from near-black.
     for (int i = 0; i < 32; ++i) {
-        const auto v = static_cast<uint8_t>(8 + i * 8);
+        const auto v = static_cast<uint8_t>(6 + i * 8);  // 6 .. 254
         p[n++] = {v, v, v};
     }
     // Panel colours: instrument black, panel greys, lamp colours.

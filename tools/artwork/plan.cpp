@@ -105,6 +105,11 @@ std::string short_name(const char* name) {
     return s;
 }
 
+// Record coordinates in double: sums of untrusted int32 fields cannot overflow.
+double D(int32_t v) {
+    return static_cast<double>(v);
+}
+
 double finite_or(double v, double fallback) {
     return std::isfinite(v) ? v : fallback;
 }
@@ -156,7 +161,7 @@ class GaugePlanner {
         els_ = elements_of(g_);
         if (els_.empty()) return;
         areas_ = child_areas(g_, &tooltip_);
-        for (const vk::MouseRect* a : areas_) box_.add(a->x + a->w, a->y + a->h);
+        for (const vk::MouseRect* a : areas_) box_.add(D(a->x) + a->w, D(a->y) + a->h);
         for (size_t k = 1; k < els_.size(); ++k) element(k);
         icons();
         root();
@@ -199,7 +204,7 @@ class GaugePlanner {
                 return sprite(k, vk::as<vk::Sprite>(e));
             case ElementKind::string: {
                 const auto& s = vk::as<vk::StringElement>(e);
-                box_.add(e->x + std::max(0, s.box_w), e->y + std::max(0, s.box_h));
+                box_.add(D(e->x) + std::max(0, s.box_w), D(e->y) + std::max(0, s.box_h));
                 return;
             }
             case ElementKind::static_image:
@@ -212,32 +217,33 @@ class GaugePlanner {
     void needle(size_t k, const vk::Needle& n) {
         const ElementHeader& e = n.head;
         Picture p;
-        p.pivot_x = e.pivot_x;
-        p.pivot_y = e.pivot_y;
+        p.pivot_x = std::clamp(e.pivot_x, -kMaxSide, kMaxSide);
+        p.pivot_y = std::clamp(e.pivot_y, -kMaxSide, kMaxSide);
         // Pivot and table points stand for pixel centres.
-        Dial dial{e.x + 0.5, e.y + 0.5, 0, {}};
+        Dial dial{D(e.x) + 0.5, D(e.y) + 0.5, 0, {}};
         const int count = n.scale ? std::clamp(n.scale_count, 0, 256) : 0;
         for (int i = 0; i < count; ++i) {
             const vk::ScaleEntry& s = n.scale[i];
-            dial.reach = std::max(dial.reach, std::hypot(s.x - e.x, s.y - e.y));
-            box_.add(s.x + 1, s.y + 1);
+            dial.reach = std::max(dial.reach, std::hypot(D(s.x) - e.x, D(s.y) - e.y));
+            box_.add(D(s.x) + 1, D(s.y) + 1);
             bool seen = false;
-            for (const DialPoint& q : dial.points) seen |= q.x == s.x + 0.5 && q.y == s.y + 0.5;
-            if (!seen) dial.points.push_back({s.x + 0.5, s.y + 0.5, finite_or(s.value, 0)});
+            for (const DialPoint& q : dial.points)
+                seen |= q.x == D(s.x) + 0.5 && q.y == D(s.y) + 0.5;
+            if (!seen) dial.points.push_back({D(s.x) + 0.5, D(s.y) + 0.5, finite_or(s.value, 0)});
         }
-        box_.add(e.x + 1, e.y + 1);
+        box_.add(D(e.x) + 1, D(e.y) + 1);
         if (count == 0) {
             p.role = Role::knob;
-            p.width = std::max(2 * p.pivot_x + 1, 12);
-            p.height = std::max(2 * p.pivot_y + 1, 12);
-            box_.add(e.x + std::max(p.pivot_x, 6), e.y + std::max(p.pivot_y, 6));
+            p.width = clamp_side(std::max(2.0 * p.pivot_x + 1, 12.0));
+            p.height = clamp_side(std::max(2.0 * p.pivot_y + 1, 12.0));
+            box_.add(D(e.x) + std::max(p.pivot_x, 6), D(e.y) + std::max(p.pivot_y, 6));
         } else {
             p.role = Role::needle;
             p.reach = dial.reach;
             p.lever_like = p.pivot_x >= 6 && p.pivot_y >= 6;
-            p.width = std::max(
-                {p.pivot_x + static_cast<int>(std::ceil(dial.reach)) + 1, p.pivot_x + 1, 2});
-            p.height = std::max(2 * p.pivot_y + 1, 3);
+            p.width =
+                clamp_side(std::max({p.pivot_x + std::ceil(dial.reach) + 1, p.pivot_x + 1.0, 2.0}));
+            p.height = clamp_side(std::max(2.0 * p.pivot_y + 1, 3.0));
             add_dial(dial);
         }
         request(e.bitmap_id, p, k);
@@ -263,9 +269,9 @@ class GaugePlanner {
         double best = 0;
         for (size_t j = 1; j < els_.size(); ++j) {
             const ElementHeader* o = els_[j];
-            if (o == &e || o->kind != ElementKind::moving_image || std::abs(o->y - e.y) > 2)
+            if (o == &e || o->kind != ElementKind::moving_image || std::abs(D(o->y) - e.y) > 2)
                 continue;
-            const double dx = std::abs(o->x - e.x);
+            const double dx = std::abs(D(o->x) - e.x);
             if (dx >= 4 && (best == 0 || dx < best)) best = dx;
         }
         return best;
@@ -302,7 +308,7 @@ class GaugePlanner {
             p.width = clamp_side(p.vertical ? cross : along + p.travel);
             p.height = clamp_side(p.vertical ? along + p.travel : cross);
         }
-        box_.add(e.x + mw, e.y + mh);
+        box_.add(D(e.x) + mw, D(e.y) + mh);
         request(e.bitmap_id, p, k);
         mask(e.bitmap_id, mw, mh, MaskShape::rect, k);
     }
@@ -311,10 +317,11 @@ class GaugePlanner {
         const ElementHeader& e = m.head;
         Picture p;
         p.role = Role::handle;
-        p.vertical = std::abs(m.travel_y) >= std::abs(m.travel_x);
+        p.vertical = std::abs(D(m.travel_y)) >= std::abs(D(m.travel_x));
         p.width = p.vertical ? 24 : 14;
         p.height = p.vertical ? 14 : 24;
-        box_.add(e.x + std::max(0, m.travel_x) + p.width, e.y + std::max(0, m.travel_y) + p.height);
+        box_.add(D(e.x) + std::max(0, m.travel_x) + p.width,
+                 D(e.y) + std::max(0, m.travel_y) + p.height);
         request(e.bitmap_id, p, k);
     }
 
@@ -341,7 +348,7 @@ class GaugePlanner {
             p.texture = TextureKind::bar;
         else
             p.texture = std::min(p.width, p.height) >= 80 ? TextureKind::card : TextureKind::index;
-        box_.add(e.x + mw, e.y + mh);
+        box_.add(D(e.x) + mw, D(e.y) + mh);
         request(e.bitmap_id, p, k);
         mask(e.bitmap_id, mw, mh, MaskShape::circle, k);
     }
@@ -367,8 +374,8 @@ class GaugePlanner {
         for (size_t i = 0; i < rest.size(); ++i)
             for (size_t j = i + 1; j < rest.size(); ++j) {
                 const ElementHeader *a = els_[rest[i]], *b = els_[rest[j]];
-                if (std::abs(a->x - b->x) <= kPartnerDistance &&
-                    std::abs(a->y - b->y) <= kPartnerDistance)
+                if (std::abs(D(a->x) - b->x) <= kPartnerDistance &&
+                    std::abs(D(a->y) - b->y) <= kPartnerDistance)
                     cluster[root_of(static_cast<int>(i))] = root_of(static_cast<int>(j));
             }
         std::map<int, std::vector<size_t>> groups;
@@ -400,8 +407,8 @@ class GaugePlanner {
                 const ElementHeader* e = els_[rest[i]];
                 Picture p;
                 p.role = Role::lever;
-                p.dir_x = across ? (e->x - cx > 2.5 ? 1 : e->x - cx < -2.5 ? -1 : 0) : 0;
-                p.dir_y = across ? 0 : (e->y - cy > 2.5 ? 1 : e->y - cy < -2.5 ? -1 : 0);
+                p.dir_x = across ? (D(e->x) - cx > 2.5 ? 1 : D(e->x) - cx < -2.5 ? -1 : 0) : 0;
+                p.dir_y = across ? 0 : (D(e->y) - cy > 2.5 ? 1 : D(e->y) - cy < -2.5 ? -1 : 0);
                 p.width = across ? 34 : 18;
                 p.height = across ? 18 : 34;
                 if (p.dir_x == 0 && p.dir_y == 0) p.width = p.height = 18;
@@ -417,7 +424,7 @@ class GaugePlanner {
                 if (e->x <= s.x0 && e->x >= s.x0 - 36 && e->y >= s.y0 - 56 && e->y <= s.y1 + 14) {
                     p.role = Role::guard;
                     p.open = e->y > s.y0;
-                    p.width = clamp_side(std::min(s.x1 - e->x + 6, 80.0));
+                    p.width = clamp_side(std::min(s.x1 - D(e->x) + 6, 80.0));
                     p.height = p.open ? 22 : clamp_side(std::min(s.y1 - e->y, 80.0));
                     placed = true;
                     break;
@@ -425,11 +432,12 @@ class GaugePlanner {
             const bool lit = (e->flags & (vk::kBright | vk::kLuminous)) != 0;
             if (!placed)
                 for (const vk::MouseRect* a : areas_)
-                    if (e->x >= a->x && e->y >= a->y && e->x < a->x + a->w && e->y < a->y + a->h) {
+                    if (e->x >= a->x && e->y >= a->y && D(e->x) < D(a->x) + a->w &&
+                        D(e->y) < D(a->y) + a->h) {
                         p.role = Role::button;
                         p.lit = lit;
-                        p.width = std::clamp(a->x + a->w - e->x, 10, 48);
-                        p.height = std::clamp(a->y + a->h - e->y, 10, 48);
+                        p.width = clamp_side(std::clamp(D(a->x) + a->w - e->x, 10.0, 48.0));
+                        p.height = clamp_side(std::clamp(D(a->y) + a->h - e->y, 10.0, 48.0));
                         placed = true;
                         break;
                     }
@@ -459,7 +467,7 @@ class GaugePlanner {
         for (size_t j = 1; j < els_.size(); ++j) {
             const ElementHeader* o = els_[j];
             if (o == e || o->kind == ElementKind::string || (o->x <= 2 && o->y <= 2)) continue;
-            const double d = std::max(std::abs(o->x - e->x), std::abs(o->y - e->y));
+            const double d = std::max(std::abs(D(o->x) - e->x), std::abs(D(o->y) - e->y));
             if (d >= 3) best = std::min(best, d);
         }
         return best;
@@ -467,7 +475,7 @@ class GaugePlanner {
 
     void add_icon(size_t k, const Picture& p) {
         const ElementHeader* e = els_[k];
-        box_.add(e->x + p.width, e->y + p.height);
+        box_.add(D(e->x) + p.width, D(e->y) + p.height);
         request(e->bitmap_id, p, k);
     }
 
