@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "apps/scenario.h"
 #include "host/module.h"
 #include "host/render/render.h"
 #include "host/test_host.h"
@@ -28,7 +29,10 @@ void usage(const char* argv0) {
         "  --all-gauges      every built gauge\n"
         "  --all-windows     every window of the panel configuration\n"
         "options:\n"
-        "  --frames N        frames to run first, 0 to 100000 (default 18: one second)\n"
+        "  --scenario NAME   run this scenario of the cockpit program first (its timeline goes\n"
+        "                    to standard output)\n"
+        "  --frames N        frames to run first (after the scenario), 0 to 100000\n"
+        "                    (default 18, one second; 0 after a scenario)\n"
         "  --set ID=VALUE    a host variable before the frames (hex 0x.. or decimal id); "
         "repeatable\n"
         "  --out DIR         where the PNGs go (default: snapshots)\n"
@@ -72,7 +76,8 @@ int main(int argc, char** argv) {
     std::vector<std::pair<int32_t, double>> sets;
     bool all_open = false, all_gauges = false, all_windows = false;
     vkhost::RenderOptions options;
-    long frames = 18;
+    long frames = -1;
+    const vkapp::Scenario* scenario = nullptr;
     std::string out = "snapshots", module_path, bitmap_dir, panel_path;
     auto bad = [&](const std::string& what) {
         std::fprintf(stderr, "%s: %s\n", me, what.c_str());
@@ -104,6 +109,15 @@ int main(int argc, char** argv) {
             if (!parse_long(argv[++i], 0, 100000, frames))
                 return bad(std::string("--frames wants a number from 0 to 100000, not \"") +
                            argv[i] + "\"");
+        } else if (arg == "--scenario" && has_value) {
+            const std::string name = argv[++i];
+            for (const auto& sc : vkapp::scenarios())
+                if (name == sc.name) scenario = &sc;
+            if (!scenario) {
+                std::string known;
+                for (const auto& sc : vkapp::scenarios()) known += std::string(" ") + sc.name;
+                return bad("no scenario named \"" + name + "\"; there are:" + known);
+            }
         } else if (arg == "--set" && has_value) {
             const std::string v = argv[++i];
             const size_t eq = v.find('=');
@@ -135,6 +149,7 @@ int main(int argc, char** argv) {
         return bad(
             "nothing to draw: give --gauge, --window, --all-open, --all-gauges or --all-windows");
     }
+    if (frames < 0) frames = scenario ? 0 : 18;
     if (module_path.empty()) module_path = vkhost::default_module_path(me);
     if (bitmap_dir.empty()) bitmap_dir = vkhost::default_bitmap_dir(module_path);
     if (panel_path.empty()) panel_path = beside(me, "panel.cfg");
@@ -153,6 +168,10 @@ int main(int argc, char** argv) {
                 throw std::invalid_argument("the panel configuration has no window with ident " +
                                             std::to_string(ident));
         for (const auto& [id, value] : sets) host.set(id, value);
+        if (scenario) {
+            std::printf("scenario %s: %s\n", scenario->name, scenario->description);
+            scenario->run(host, stdout);
+        }
         std::printf("running %ld frames...\n", frames);
         for (long done = 0; done < frames;) {
             const long step = std::min(frames - done, 1800L);
