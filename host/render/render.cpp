@@ -344,6 +344,18 @@ Canvas render_window(const TestHost& host, const PanelWindow& window, BitmapStor
     };
     std::vector<Placed> placed;
     double right = 1, bottom = 1;
+    // A gauge with nothing to draw yet is outlined over the room the layout
+    // leaves it: down to the next gauge below it (or the window's bottom).
+    auto room_below = [&](const PanelGauge& pg, double w) {
+        double limit = window.size_h > 0 ? window.size_h : pg.y + std::min(w, 160.0) + 4;
+        for (const PanelGauge& other : window.gauges) {
+            const double ow = other.width.value_or(40);
+            if (&other == &pg || other.y <= pg.y || other.x >= pg.x + w || other.x + ow <= pg.x)
+                continue;
+            limit = std::min(limit, static_cast<double>(other.y));
+        }
+        return std::max(12.0, std::min(limit - pg.y - 4, std::max(w, 40.0) * 1.5));
+    };
     for (const PanelGauge& pg : window.gauges) {
         const GaugeHeader* g = host.gauge(pg.name);
         const auto size = gauge_size(g, bitmaps);
@@ -353,9 +365,8 @@ Canvas render_window(const TestHost& host, const PanelWindow& window, BitmapStor
             h = pg.height.value_or(pg.width ? *pg.width * double(size->second) / size->first
                                             : size->second);
         } else {
-            // Nothing to draw yet: a box of the placed width, capped in height.
             w = pg.width.value_or(g ? g->size_mm : 40);
-            h = pg.height.value_or(std::min(w, 160.0));
+            h = pg.height.value_or(room_below(pg, w));
         }
         placed.push_back({&pg, g, w, h, size.has_value()});
         right = std::max(right, pg.x + w);
