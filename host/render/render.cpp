@@ -97,7 +97,7 @@ std::string font_family(const char* font) {
     return "DejaVu Sans";
 }
 
-void draw_string(cairo_t* cr, const TestHost& host, const ElementHeader* e) {
+void draw_string(cairo_t* cr, const ElementHeader* e) {
     const auto& s = vk::as<vk::StringElement>(const_cast<ElementHeader*>(e));
     const double w = std::max(0, s.box_w), h = std::max(0, s.box_h);
     if (w <= 0 || h <= 0) return;
@@ -116,7 +116,6 @@ void draw_string(cairo_t* cr, const TestHost& host, const ElementHeader* e) {
         s.text && s.text_size > 0
             ? std::string(s.text, strnlen(s.text, static_cast<size_t>(s.text_size)))
             : std::string();
-    (void)host;
     if (!text.empty()) {
         cairo_select_font_face(cr, font_family(s.font).c_str(), CAIRO_FONT_SLANT_NORMAL,
                                s.weight >= 600 ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
@@ -151,7 +150,7 @@ void draw_element(cairo_t* cr, const TestHost& host, ElementHeader* e, BitmapSto
     const bool keyed = (e->flags & vk::kTransparent) != 0;
     const bool filtered = (e->flags & vk::kFiltered) != 0;
     const ElementView& v = host.view(e);
-    if (e->kind == ElementKind::string) return draw_string(cr, host, e);
+    if (e->kind == ElementKind::string) return draw_string(cr, e);
     cairo_surface_t* image = bitmaps.surface(e->bitmap_id, keyed);
     if (!image) return missing(cr, e);
     cairo_save(cr);

@@ -42,6 +42,7 @@ struct Dial {
     double cx, cy;  // the pivot
     double reach;   // the farthest table point
     std::vector<DialPoint> points;
+    bool face = true;  // a dark face under it; a switch lever's positions have none
 };
 
 struct AreaMark {

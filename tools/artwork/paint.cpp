@@ -209,7 +209,8 @@ void background(cairo_t* cr, const Picture& p) {
     cairo_line_to(cr, 0.5, h - 0.5);
     cairo_stroke(cr);
     for (const AreaMark& a : p.areas) area_mark(cr, a);
-    for (const Dial& d : p.dials) dial_face(cr, d);
+    for (const Dial& d : p.dials)
+        if (d.face) dial_face(cr, d);
     std::vector<Placed> labels;
     for (const Dial& d : p.dials) dial_markings(cr, d, kMarking, labels);
     if (!p.tooltip.empty() && p.dials.empty()) wrapped_text(cr, p.tooltip, w, h - 10, kMarking);

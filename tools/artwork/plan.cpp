@@ -244,6 +244,7 @@ class GaugePlanner {
             p.width =
                 clamp_side(std::max({p.pivot_x + std::ceil(dial.reach) + 1, p.pivot_x + 1.0, 2.0}));
             p.height = clamp_side(std::max(2.0 * p.pivot_y + 1, 3.0));
+            dial.face = !p.lever_like;
             add_dial(dial);
         }
         request(e.bitmap_id, p, k);
@@ -356,13 +357,10 @@ class GaugePlanner {
     // Icons (and static images other than the root): overlays, control
     // positions, guards, buttons, lamps, flags and plates.
     void icons() {
-        std::vector<size_t> rest;
+        std::vector<size_t> rest, corner;
         for (size_t k : icon_k_) {
             const ElementHeader* e = els_[k];
-            if (e->x <= 2 && e->y <= 2)
-                overlays_.push_back(k);
-            else
-                rest.push_back(k);
+            (e->x <= 2 && e->y <= 2 ? corner : rest).push_back(k);
         }
         // Positions of one control: icons close to each other.
         std::vector<int> cluster(rest.size());
@@ -415,6 +413,17 @@ class GaugePlanner {
                 add_icon(rest[i], p);
             }
             switches.push_back({x0, y0, x1 + 18, y1 + 34});
+        }
+        // At the gauge's corner: a guard when a switch lies beside it, else an
+        // overlay of the whole gauge.
+        for (size_t k : corner) {
+            const ElementHeader* e = els_[k];
+            bool guard = false;
+            for (const Switch& s : switches) guard |= e->x >= s.x0 - 36 && e->y >= s.y0 - 56;
+            if (guard)
+                single.push_back(k);
+            else
+                overlays_.push_back(k);
         }
         for (size_t k : single) {
             const ElementHeader* e = els_[k];
