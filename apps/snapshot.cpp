@@ -45,10 +45,12 @@ void usage(const char* argv0) {
         argv0);
 }
 
+// A decimal number, or a hexadecimal one written 0x...
 bool parse_long(const std::string& text, long lo, long hi, long& out) {
     errno = 0;
     char* end = nullptr;
-    const long v = std::strtol(text.c_str(), &end, 0);
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const long v = std::strtol(text.c_str(), &end, hex ? 16 : 10);
     if (text.empty() || *end != '\0' || errno != 0 || v < lo || v > hi) return false;
     out = v;
     return true;

@@ -1,6 +1,7 @@
 #include "host/render/render.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
