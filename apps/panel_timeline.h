@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "apps/scenario.h"
-#include "host/panel_layout.h"
+#include "host/aircraft.h"
 #include "host/test_host.h"
 
 namespace vkapp {
@@ -38,8 +38,8 @@ class PanelTimeline {
 
     std::set<int32_t> open_windows() const {
         std::set<int32_t> open;
-        for (const auto& w : vkhost::panel_layout())
-            if (w.ident != vkhost::kMainPanel && host_.window_open(w.ident)) open.insert(w.ident);
+        for (int32_t w : host_.open_windows())
+            if (w != vkhost::kMainPanelIdent) open.insert(w);
         return open;
     }
 
@@ -48,7 +48,7 @@ class PanelTimeline {
         std::string text;
         size_t line = indent;
         for (int32_t w : windows) {
-            const std::string label = vkhost::window_label(w);
+            const std::string label = vkhost::window_label(host_, w);
             if (!text.empty()) {
                 text += ",";
                 if (line + label.size() + 2 > 100) {

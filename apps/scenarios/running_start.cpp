@@ -4,7 +4,7 @@
 #include "frame/records.h"
 
 VK_SCENARIO(running_start, "the crew chooses a running aircraft on the choice screen") {
-    vkhost::load_aircraft(host, {.choice_screen = true});
+    vkhost::load_aircraft(host, vkhost::ChoiceScreen::open);
     vkapp::PanelTimeline timeline(host, out);
     timeline.note("aircraft loaded on the ground with the choice screen open, " +
                   std::to_string(vkapp::placed_gauges(host)) + " gauges placed");

@@ -8,7 +8,6 @@ namespace vk {
 #define VK_PENDING(ident) GaugeHeader hdr_##ident = pending_header(GaugeId::ident);
 
 // clang-format off
-VK_PENDING(toggle_pan_start)
 VK_PENDING(hydrau_level_vk)
 VK_PENDING(hydrau_gbvalves_vk)
 VK_PENDING(hydrau_lowflow_g_vk)

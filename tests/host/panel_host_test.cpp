@@ -1,8 +1,6 @@
-// The host's side of the panels: the layout table, loading the aircraft, and
-// the lights and ATC window that follow the module's key events.
-#include <map>
-
-#include "frame/gauge_table.h"
+// The host's side of the panels: loading the aircraft by the cockpit's panel
+// configuration, and the lights and ATC window that follow the module's key
+// events.
 #include "frame/host.h"
 #include "host/effects/panels.h"
 #include "panels/panels_support.h"
@@ -10,33 +8,27 @@
 namespace vktest {
 namespace {
 
-TEST(PanelLayout, EveryGaugeButTheDebugDisplaySitsInExactlyOneWindow) {
-    std::map<std::string, int> seen;
-    for (const auto& w : vkhost::panel_layout())
-        for (const auto& g : w.gauges) ++seen[g];
-    for (int i = 1; i < vk::kGaugeCount; ++i) {
-        const std::string name = std::string(vk::kGaugeInfo[i].name).substr(9);
-        EXPECT_EQ(seen[name], 1) << name;
-    }
-    EXPECT_EQ(seen.count("testgauge2k"), 0u);
-    EXPECT_EQ(vkhost::window_label(10080), "electrical panel (10080)");
-    EXPECT_EQ(vkhost::window_label(12345), "12345");
+TEST_F(LinkedHost, LoadingOpensTheMainPanelAndWindowsPlaceTheirGaugesOnFirstOpening) {
+    load_cockpit(host);
+    EXPECT_EQ(host.open_windows(), std::vector<int32_t>{vkhost::kMainPanelIdent});
+    // The start-up sequence and the overview strip run from the main panel.
+    for (const char* g : {"toggle_pan_fail", "panel_display", "panelnight_vk", "toggle_pan_clock"})
+        EXPECT_TRUE(host.placed(host.gauge(g))) << g;
+    EXPECT_FALSE(host.placed(host.gauge("panload")));
+    EXPECT_FALSE(host.placed(host.gauge("pedestnight_vk")));
+    host.on_key_event(id(vk::Key::panel_window_open), 10040);
+    EXPECT_TRUE(host.placed(host.gauge("pedestnight_vk")));
+    EXPECT_EQ(vkhost::window_label(host, 10040), "Pedestal (10040)");
+    EXPECT_EQ(vkhost::window_label(host, 12345), "12345");
 }
 
-TEST_F(LinkedHost, LoadingPlacesTheMainPanelAndWindowsPlaceTheirGaugesOnFirstOpening) {
-    vkhost::load_aircraft(host);
-    EXPECT_TRUE(host.placed(host.gauge("toggle_pan_fail")));
-    EXPECT_TRUE(host.placed(host.gauge("panel_display")));
-    EXPECT_FALSE(host.placed(host.gauge("elec_panlight_vk")));
-    EXPECT_FALSE(host.placed(host.gauge("panload")));
-    EXPECT_FALSE(host.window_open(10520));
-
-    host.on_key_event(id(vk::Key::panel_window_open), 10080);
-    EXPECT_TRUE(host.placed(host.gauge("elec_panlight_vk")));
+TEST_F(LinkedHost, AMissingPanelConfigurationIsAnError) {
+    EXPECT_THROW(vkhost::load_aircraft(host, vkhost::ChoiceScreen::closed, VK_PANEL_CFG ".missing"),
+                 std::runtime_error);
 }
 
 TEST_F(LinkedHost, TheChoiceScreenCanBeOpenAtLoad) {
-    vkhost::load_aircraft(host, {.choice_screen = true});
+    load_cockpit(host, vkhost::ChoiceScreen::open);
     EXPECT_TRUE(host.window_open(10520));
     EXPECT_TRUE(host.placed(host.gauge("panload")));
 }

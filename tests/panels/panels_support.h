@@ -1,14 +1,19 @@
 #pragma once
-// Shared by the panel tests: key events as (id, value) pairs, and the windows
-// of the layout that are open.
+// Shared by the panel tests: the aircraft loaded by the cockpit's panel
+// configuration, key events as (id, value) pairs, and the open windows.
 #include <cstdint>
 #include <utility>
 #include <vector>
 
-#include "host/panel_layout.h"
+#include "host/aircraft.h"
 #include "support.h"
 
 namespace vktest {
+
+inline void load_cockpit(vkhost::TestHost& host,
+                         vkhost::ChoiceScreen choice = vkhost::ChoiceScreen::closed) {
+    vkhost::load_aircraft(host, choice, VK_PANEL_CFG);
+}
 
 using KeyList = std::vector<std::pair<int32_t, int32_t>>;
 
@@ -22,11 +27,11 @@ inline std::pair<int32_t, int32_t> key(vk::Key k, int32_t value = 0) {
     return {id(k), value};
 }
 
-// The idents of the layout's windows that are open, the main panel excepted.
+// The open windows, the main panel excepted, in ident order.
 inline std::vector<int32_t> open_windows(const vkhost::TestHost& host) {
     std::vector<int32_t> out;
-    for (const auto& w : vkhost::panel_layout())
-        if (w.ident != vkhost::kMainPanel && host.window_open(w.ident)) out.push_back(w.ident);
+    for (int32_t w : host.open_windows())
+        if (w != vkhost::kMainPanelIdent) out.push_back(w);
     return out;
 }
 

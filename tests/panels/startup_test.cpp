@@ -41,7 +41,7 @@ class Startup : public LinkedHost {
 };
 
 TEST_F(Startup, ColdOnTheGroundWithoutTheChoiceScreen) {
-    vkhost::load_aircraft(host);
+    load_cockpit(host);
     for (int f = 1; f <= 13; ++f) {
         const KeyList keys = frame();
         EXPECT_EQ(count(keys, key(Key::cold_start_setup, 125)), 0) << f;
@@ -93,7 +93,7 @@ TEST_F(Startup, InFlightTheRunningBranchIsTakenWhateverTheChoice) {
     host.set(id(vk::Var::radio_height), 3000.0);
     host.set(id(vk::Var::on_ground), 0.0);
     vk::air.cabin_alt = 8000.0f;
-    vkhost::load_aircraft(host, {.choice_screen = true});
+    load_cockpit(host, vkhost::ChoiceScreen::open);
     frame();
     for (int f = 2; f <= 30; ++f) {
         host.close_window(10520);  // whatever closes it, it comes back
@@ -129,7 +129,7 @@ TEST_F(Startup, InFlightTheRunningBranchIsTakenWhateverTheChoice) {
 }
 
 TEST_F(Startup, TheChoiceScreenLightsTheSideUnderTheCursorAndWaitsForAClick) {
-    vkhost::load_aircraft(host, {.choice_screen = true});
+    load_cockpit(host, vkhost::ChoiceScreen::open);
     host.run_frames(60);  // no countdown decides for the crew
     EXPECT_EQ(vk::panel.startup_step, 0);
     EXPECT_EQ(vk::panel.startup_choice, 0);
@@ -158,7 +158,7 @@ TEST_F(Startup, TheChoiceScreenLightsTheSideUnderTheCursorAndWaitsForAClick) {
 }
 
 TEST_F(Startup, AChoiceScreenAppearingDuringTheCountdownLeavesTheChoiceToTheCrew) {
-    vkhost::load_aircraft(host);
+    load_cockpit(host);
     for (int f = 1; f <= 12; ++f) frame();
     EXPECT_EQ(vk::panel.startup_choice, 0);
     host.open_window(10520);
