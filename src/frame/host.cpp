@@ -40,7 +40,15 @@ ServicesTable* services() {
 }
 
 double refresh(HostVar& v) {
-    call<Op::lookup_var>(&v);
+    // Without a host to ask, the record must not keep answering with the last
+    // value an earlier host gave it.
+    ServicesTable* table = services();
+    auto lookup = table ? get_op<Op::lookup_var>(*table) : nullptr;
+    if (!lookup) {
+        v.value = 0.0;
+        return 0.0;
+    }
+    lookup(&v);
     return v.value;
 }
 
