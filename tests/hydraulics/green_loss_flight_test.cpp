@@ -5,10 +5,6 @@
 #include <string>
 
 #include "apps/scenarios/green_loss_flight.h"
-#include "frame/element.h"
-#include "frame/gauge_table.h"
-#include "frame/mouse.h"
-#include "gauges/hydraulics/hydraulic_loss.h"
 #include "host/effects/gear.h"
 #include "hydraulics_fixture.h"
 
@@ -18,34 +14,19 @@ namespace {
 using vk::hyd;
 using vk::Var;
 
-extern vk::GaugeHeader effects_probe;
-constinit vk::Chain effects_probe_elements{&effects_probe, vk::image(1)};
-void VKCALL effects_probe_update(vk::GaugeHeader*, int32_t service, uint32_t) {
-    if (service == static_cast<int32_t>(vk::Service::pre_update)) vk::hydraulic_loss_effects();
-}
-constexpr auto kNoAreas = vk::mouse_list(vk::kNoHelp);
-vk::GaugeHeader effects_probe = [] {
-    vk::GaugeHeader h = vk::gauge_header(vk::GaugeId::testgauge2k, effects_probe_elements.list,
-                                         kNoAreas.data(), effects_probe_update);
-    h.name = "hydraulic loss effects";
-    return h;
-}();
-
 TEST_F(Hydraulics, GreenLostInFlightEndsWithGearDownFlapsSetAndServosOnYellow) {
     std::FILE* log = std::tmpfile();
     ASSERT_NE(log, nullptr);
-    vkapp::GreenLossFlight flight(host, log,
-                                  {[&] {
-                                       for (int i = 0; i < host.gauge_count(); ++i) {
-                                           const std::string name = host.gauge(i)->name;
-                                           if (name.find("hydrau_") != std::string::npos ||
-                                               name == "morvalde servos_vk" ||
-                                               name == "morvalde emerg_lev_vk")
-                                               host.place(host.gauge(i));
-                                       }
-                                       host.place(&effects_probe);
-                                   },
-                                   [&] { power(true); }});
+    auto place = [&] {
+        for (const char* g :
+             {"servos_vk", "emerg_lev_vk", "hydrau_level_vk", "hydrau_gbvalves_vk",
+              "hydrau_pump_yellow_vk", "hydrau_pump_red_vk", "hydrau_press_green_vk",
+              "hydrau_press_blue_vk", "hydrau_press_yellow_vk", "hydrau_press_red_vk",
+              "hydrau_lowflow_g_vk", "hydrau_brakes_norm_vk", "hydrau_brakes_stby_vk"})
+            host.place(g);
+        host.place(&loss_effects_gauge);
+    };
+    vkapp::GreenLossFlight flight(host, log, {place, [&] { power(true); }});
     flight.run();
 
     EXPECT_EQ(hyd.green_pressure, 0);
@@ -66,8 +47,9 @@ TEST_F(Hydraulics, GreenLostInFlightEndsWithGearDownFlapsSetAndServosOnYellow) {
     for (int c; (c = std::fgetc(log)) != EOF;) text += static_cast<char>(c);
     std::fclose(log);
     for (const char* line :
-         {"green lost (1750 psi or less)", "yellow pump 2 charged", "gear down after 8.0 s",
-          "flaps held at 20.0 deg", "standby 600/600 psi"})
+         {"green lost (1750 psi or less)", "yellow pump 2 charged",
+          "gear  4096 of 16383, red 1500 psi", "gear down after 8.0 s", "flaps held at 20.0 deg",
+          "red went down to 1000 psi", "standby 600/600 psi"})
         EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
 }
 

@@ -1,10 +1,5 @@
 // The effects of hydraulic loss on the airbrakes, steering, host brakes and
-// flight controls, run from a small gauge of this test's own whose pre-update
-// calls them, as the start panel's toggle gauge does in the cockpit.
-#include "gauges/hydraulics/hydraulic_loss.h"
-#include "frame/element.h"
-#include "frame/gauge_table.h"
-#include "frame/mouse.h"
+// flight controls.
 #include "host/effects/gear.h"
 #include "hydraulics_fixture.h"
 
@@ -15,22 +10,9 @@ using vk::hyd;
 using vk::Key;
 using vk::Var;
 
-extern vk::GaugeHeader loss_probe;
-constinit vk::Chain loss_probe_elements{&loss_probe, vk::image(1)};
-void VKCALL loss_probe_update(vk::GaugeHeader*, int32_t service, uint32_t) {
-    if (service == static_cast<int32_t>(vk::Service::pre_update)) vk::hydraulic_loss_effects();
-}
-constexpr auto kNoAreas = vk::mouse_list(vk::kNoHelp);
-vk::GaugeHeader loss_probe = [] {
-    vk::GaugeHeader h = vk::gauge_header(vk::GaugeId::testgauge2k, loss_probe_elements.list,
-                                         kNoAreas.data(), loss_probe_update);
-    h.name = "hydraulic loss probe";
-    return h;
-}();
-
 class HydraulicLoss : public Hydraulics {
   protected:
-    HydraulicLoss() { host.place(&loss_probe); }
+    HydraulicLoss() { host.place(&loss_effects_gauge); }
     // Runs frames, checking after each that the module's toggle state and the
     // host's count of brake events agree: 1 exactly while the count is odd.
     void run_checking_brakes(int frames) {
@@ -111,23 +93,20 @@ TEST_F(HydraulicLoss, AirbrakesCloseFallOpenOrBlowBackWithoutGreen) {
 TEST_F(HydraulicLoss, SteeringCentresTheRudderOnlyTaxiingWithoutRed) {
     set(Var::parking_brake, 0.0);
     hyd.blue_pressure = 2500;
-    hyd.red_pressure = 949;
     const struct {
         double knots, rudder;
+        uint16_t red;
         int centred;
-    } kCases[] = {{9.9, 500, 0}, {10.0, 500, 1}, {60.0, -300, 1}, {60.1, 500, 0}, {30.0, 0, 0}};
+    } kCases[] = {{9.9, 500, 949, 0},  {10.0, 500, 949, 1}, {60.0, -300, 949, 1},
+                  {60.1, 500, 949, 0}, {30.0, 0, 949, 0},   {30.0, 500, 950, 0}};
     for (const auto& c : kCases) {
         set(Var::indicated_airspeed, c.knots);
         set(Var::rudder_position, c.rudder);
+        hyd.red_pressure = c.red;
         const size_t mark = host.mark();
         host.run_frames(1);
-        EXPECT_EQ(sent(mark, Key::rudder_centre), c.centred) << c.knots << " kt";
+        EXPECT_EQ(sent(mark, Key::rudder_centre), c.centred) << c.knots << " kt, red " << c.red;
     }
-    hyd.red_pressure = 950;
-    set(Var::rudder_position, 500.0);
-    const size_t mark = host.mark();
-    host.run_frames(1);
-    EXPECT_EQ(sent(mark, Key::rudder_centre), 0);
 }
 
 TEST_F(HydraulicLoss, ServoPowerLostCentresTheControlsOnlyWhileItHolds) {

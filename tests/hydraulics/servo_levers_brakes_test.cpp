@@ -23,20 +23,13 @@ TEST_F(Hydraulics, ServoSelectorStepsOnePositionAClickAndLightsShowLowPressure) 
         host.click("servos_vk", c.area);
         EXPECT_EQ(hyd.servo_selector, c.then) << "area " << c.area;
     }
-    host.run_frames(1);
-    EXPECT_TRUE(host.shown("servos_vk", 10));  // the selector picture at 2
-    EXPECT_FALSE(host.shown("servos_vk", 12));
-    host.click("servos_vk", 0);  // switch A to 1, then to 2 only from 0
-    host.click("servos_vk", 2);
-    EXPECT_EQ(hyd.servo_switch_a, 1);
-
     hyd.blue_pressure = 1400;
     hyd.green_pressure = 1401;
     host.run_frames(1);
+    EXPECT_TRUE(host.shown("servos_vk", 10));  // the selector picture at 2
     EXPECT_TRUE(host.shown("servos_vk", 2));
     EXPECT_EQ(hyd.blue_servo_low, 1);
     EXPECT_FALSE(host.shown("servos_vk", 4));
-    EXPECT_EQ(hyd.green_servo_low, 0);
 
     // A pressed button lights its light and leaves the low-pressure flag as it was.
     host.click("servos_vk", 11);
@@ -88,9 +81,6 @@ TEST_F(Hydraulics, EmergencyLeversActOnlyWithRedPressureAndTheGuardUp) {
     EXPECT_EQ(sent(mark, Key::emerg_flaps_up), 1);
     EXPECT_EQ(sent(mark, Key::emerg_flaps_down), 1);
     EXPECT_EQ(host.keys_since(mark).size(), 2u);
-    host.click("emerg_lev_vk", 3);
-    host.click("emerg_lev_vk", 2);
-    EXPECT_EQ(hyd.emerg_flap_guard, 1);
 }
 
 TEST_F(Hydraulics, FlapHandleHoldSendsTheBandsEventAndNothingAtADetentAngle) {
@@ -161,29 +151,6 @@ TEST_F(Hydraulics, FlapHoldBringsTheFlapsBackToTheirDetentAndThenStaysSilent) {
     }
 }
 
-TEST_F(Hydraulics, EmergencyFlapsMovingDrawRedTowards1000) {
-    power(true);
-    in_flight(160.0);
-    host.place("emerg_lev_vk");
-    host.place("hydrau_pump_red_vk");
-    hyd.red_pump_switch = 1;
-    host.run_frames(30);
-    host.click("emerg_lev_vk", 2);  // guard up
-    host.click("emerg_lev_vk", 6);  // lever down: the flaps run out
-    host.run_frames(32);            // a mark, then a window of 30 ticks
-    EXPECT_EQ(hyd.flaps_moving, 1);
-    host.run_frames(60);
-    EXPECT_EQ(hyd.red_pressure, 1000);
-    host.run_frames(400);  // flaps out: the next window finds them still
-    EXPECT_EQ(get(Var::flap_angle_left), 45.0);
-    EXPECT_EQ(hyd.flaps_moving, 0);
-    host.run_frames(120);
-    EXPECT_EQ(hyd.red_pressure, 2500);
-    host.click("emerg_lev_vk", 5);  // neutral: the watch stops
-    host.run_frames(1);
-    EXPECT_EQ(hyd.flap_check_armed, 0);
-}
-
 TEST_F(Hydraulics, BrakeDialsShowPedalsOrParkingBrakeFromTheirCircuit) {
     power(true);
     host.place("hydrau_brakes_norm_vk");
@@ -196,7 +163,6 @@ TEST_F(Hydraulics, BrakeDialsShowPedalsOrParkingBrakeFromTheirCircuit) {
     host.run_frames(1);
     EXPECT_EQ(hyd.norm_brake_left, 500);
     EXPECT_EQ(hyd.norm_brake_right, 200);
-    EXPECT_EQ(hyd.norm_accu_shown, 2500);
     EXPECT_EQ(hyd.stby_brake_left, 0);  // standby idle while green brakes
     set(Var::parking_brake, 16383.0);
     host.run_frames(1);
@@ -209,7 +175,6 @@ TEST_F(Hydraulics, BrakeDialsShowPedalsOrParkingBrakeFromTheirCircuit) {
     host.run_frames(1);
     EXPECT_EQ(hyd.norm_brake_left, 0);
     EXPECT_EQ(hyd.stby_brake_left, 500);
-    EXPECT_EQ(host.needle_value("hydrau_brakes_stby_vk", 1), 1401.0);
     hyd.red_pressure = 1400;
     host.run_frames(1);
     EXPECT_EQ(hyd.stby_brake_left, 0);
@@ -225,11 +190,11 @@ TEST_F(Hydraulics, BrakeDialsShowPedalsOrParkingBrakeFromTheirCircuit) {
     EXPECT_EQ(host.needle_value("hydrau_brakes_norm_vk", 2), 2000.0);
     EXPECT_EQ(hyd.norm_brake_left, 2000);
 
-    power(false);  // on the ground without supply the dials stay
+    power(false);  // without supply the dials stay, unless the host brakes are gone
     set(Var::brake_left, 0.0);
     host.run_frames(1);
     EXPECT_EQ(hyd.norm_brake_left, 2000);
-    hyd.brake_loss_toggle = 1;  // the host brakes are gone: both read 0
+    hyd.brake_loss_toggle = 1;
     host.run_frames(1);
     EXPECT_EQ(hyd.norm_brake_left, 0);
     EXPECT_EQ(hyd.stby_brake_right, 0);
