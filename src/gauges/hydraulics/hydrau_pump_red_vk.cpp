@@ -1,7 +1,9 @@
 // The red (standby) pump panel: a three-position switch and the pump light.
 // Its callback runs the electric red pump and the red circuit pressure, which
 // brake strokes, the emergency gear extension and moving flaps draw on.
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "frame/controls.h"
 #include "frame/convert.h"
@@ -96,7 +98,10 @@ void flap_watch() {
     const double now = var(Var::tick_counter);
     if (!hyd.flap_check_armed) {
         hyd.flap_check_time = to_i32(now + kFlapWatchTicks);
-        hyd.flap_check_angle = static_cast<float>(var(Var::flap_angle_left));
+        // Limited to the float's range first: converting a larger double is undefined.
+        constexpr double kFloatMax = std::numeric_limits<float>::max();
+        hyd.flap_check_angle =
+            static_cast<float>(std::clamp(var(Var::flap_angle_left), -kFloatMax, kFloatMax));
         hyd.flap_check_armed = 1;
     } else if (now > static_cast<double>(hyd.flap_check_time)) {
         const double moved = var(Var::flap_angle_left) - static_cast<double>(hyd.flap_check_angle);
