@@ -40,8 +40,7 @@ ServicesTable* services() {
 }
 
 double refresh(HostVar& v) {
-    // Without a host to ask, the record must not keep answering with the last
-    // value an earlier host gave it.
+    // Without a host the record reads 0, not what an earlier host left in it.
     ServicesTable* table = services();
     auto lookup = table ? get_op<Op::lookup_var>(*table) : nullptr;
     if (!lookup) {
