@@ -42,12 +42,15 @@ TEST_F(Hydraulics, EnginePumpsChargeOvershootSettleAndBleedToZeroForever) {
 TEST_F(Hydraulics, ShutValveCutsItsPumpOnlyOnceTheTravelRunsOut) {
     power(true);
     engines(60.0);
+    host.place("toggle_pan_start");  // owns the sound set
     host.place("hydrau_gbvalves_vk");
     host.run_frames(90);
     host.click("hydrau_gbvalves_vk", 1);  // lower half, guard down: raises the guard only
     EXPECT_EQ(hyd.valve_open[0], 1);
+    EXPECT_TRUE(host.sounds().empty());
     host.click("hydrau_gbvalves_vk", 1);
     EXPECT_EQ(hyd.valve_open[0], 0);
+    EXPECT_EQ(host.sounds().back().name, "CLICK");
     host.run_frames(10);
     EXPECT_EQ(hyd.valve_travel[0], 20);
     EXPECT_EQ(hyd.pump_pressure[0], 2500);
@@ -65,6 +68,7 @@ TEST_F(Hydraulics, ShutValveCutsItsPumpOnlyOnceTheTravelRunsOut) {
     EXPECT_FALSE(host.shown("hydrau_gbvalves_vk", 2));
     host.click("hydrau_gbvalves_vk", 2);  // upper half of an open valve: guard down
     EXPECT_EQ(hyd.valve_guard_open, 0);
+    EXPECT_EQ(host.sounds().back().name, "CACHEMETAL");
 }
 
 TEST_F(Hydraulics, GreenLevelFollowsTheGearAndALevelFailureStopsTheGreenPumps) {

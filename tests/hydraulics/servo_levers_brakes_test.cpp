@@ -1,6 +1,5 @@
 // The servo panel, the emergency levers with the flap handle hold, and the
 // brake dials with the brake squeal.
-#include "gauges/hydraulics/brakes.h"
 #include "host/effects/gear.h"
 #include "hydraulics_fixture.h"
 
@@ -13,6 +12,7 @@ using vk::Var;
 
 TEST_F(Hydraulics, ServoSelectorStepsOnePositionAClickAndLightsShowLowPressure) {
     power(true);
+    host.place("toggle_pan_start");  // owns the sound set: the servo panel stays silent
     host.place("servos_vk");
     // Areas 5..9 move the selector to 2, 1, 0, 3, 4, each only from a neighbour.
     const struct {
@@ -23,6 +23,7 @@ TEST_F(Hydraulics, ServoSelectorStepsOnePositionAClickAndLightsShowLowPressure) 
         host.click("servos_vk", c.area);
         EXPECT_EQ(hyd.servo_selector, c.then) << "area " << c.area;
     }
+    EXPECT_TRUE(host.sounds().empty());
     hyd.blue_pressure = 1400;
     hyd.green_pressure = 1401;
     host.run_frames(1);
@@ -52,6 +53,7 @@ TEST_F(Hydraulics, ServoSelectorStepsOnePositionAClickAndLightsShowLowPressure) 
 }
 
 TEST_F(Hydraulics, EmergencyLeversActOnlyWithRedPressureAndTheGuardUp) {
+    host.place("toggle_pan_start");
     host.place("emerg_lev_vk");
     hyd.red_pressure = 950;
     size_t mark = host.mark();
@@ -81,6 +83,7 @@ TEST_F(Hydraulics, EmergencyLeversActOnlyWithRedPressureAndTheGuardUp) {
     EXPECT_EQ(sent(mark, Key::emerg_flaps_up), 1);
     EXPECT_EQ(sent(mark, Key::emerg_flaps_down), 1);
     EXPECT_EQ(host.keys_since(mark).size(), 2u);
+    EXPECT_TRUE(host.sounds().empty());  // no lever click makes a sound
 }
 
 TEST_F(Hydraulics, FlapHandleHoldSendsTheBandsEventAndNothingAtADetentAngle) {
@@ -201,23 +204,24 @@ TEST_F(Hydraulics, BrakeDialsShowPedalsOrParkingBrakeFromTheirCircuit) {
 }
 
 TEST_F(Hydraulics, BrakesSquealOnlyRollingFrom30KtWithABrakeOn) {
-    set(Var::parking_brake, 0.0);
-    set(Var::indicated_airspeed, 30.0);
-    set(Var::brake_left, 1001.0);
-    EXPECT_TRUE(vk::brakes_squeal());
-    set(Var::indicated_airspeed, 29.9);
-    EXPECT_FALSE(vk::brakes_squeal());
-    set(Var::indicated_airspeed, 120.0);
-    set(Var::brake_left, 1000.0);
-    set(Var::brake_right, 1000.0);
-    EXPECT_FALSE(vk::brakes_squeal());
-    set(Var::brake_right, 16383.0);
-    EXPECT_TRUE(vk::brakes_squeal());
-    set(Var::parking_brake, 0.01);
-    EXPECT_FALSE(vk::brakes_squeal());
-    set(Var::parking_brake, 0.0);
-    set(Var::on_ground, 0.0);
-    EXPECT_FALSE(vk::brakes_squeal());
+    host.place("toggle_pan_start");  // owns the sound set
+    host.place("hydrau_brakes_norm_vk");
+    hyd.green_pressure = 2500;
+    const struct {
+        double knots, left, right, parking, ground;
+        bool squeal;
+    } kCases[] = {{30.0, 1001, 0, 0.0, 1.0, true},      {29.9, 16383, 16383, 0.0, 1.0, false},
+                  {120.0, 1000, 1000, 0.0, 1.0, false}, {120.0, 0, 1001, 0.0, 1.0, true},
+                  {120.0, 16383, 0, 0.01, 1.0, false},  {120.0, 16383, 0, 0.0, 0.0, false}};
+    for (const auto& c : kCases) {
+        set(Var::indicated_airspeed, c.knots);
+        set(Var::brake_left, c.left);
+        set(Var::brake_right, c.right);
+        set(Var::parking_brake, c.parking);
+        set(Var::on_ground, c.ground);
+        host.run_frames(1);
+        EXPECT_EQ(host.sounding("BRAKESSND"), c.squeal) << c.knots << " kt";
+    }
 }
 
 }  // namespace

@@ -47,6 +47,14 @@ void set_brakes(uint16_t left, uint16_t right) {
     hyd.norm_brake_right = right;
 }
 
+// The brakes squeal while the aircraft rolls on the ground at 30 kt or more
+// with the parking brake off and either brake above 1000.
+bool brakes_squeal() {
+    return var(Var::on_ground) == 1.0 && var(Var::parking_brake) == 0.0 &&
+           var(Var::indicated_airspeed) >= 30.0 &&
+           (var(Var::brake_left) > 1000.0 || var(Var::brake_right) > 1000.0);
+}
+
 void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     if (service != static_cast<int32_t>(Service::pre_update)) return;
     hyd.norm_accu_shown = hyd.green_pressure;
