@@ -40,7 +40,13 @@ ServicesTable* services() {
 }
 
 double refresh(HostVar& v) {
-    call<Op::lookup_var>(&v);
+    ServicesTable* table = services();
+    auto lookup = table ? get_op<Op::lookup_var>(*table) : nullptr;
+    if (!lookup) {
+        v.value = 0.0;  // no host: every read gives 0, not what a former host left
+        return 0.0;
+    }
+    lookup(&v);
     return v.value;
 }
 
