@@ -37,5 +37,6 @@ void register_all_effects(EffectRegistry& registry);
 
 // One per system.
 void register_panel_effects(EffectRegistry& registry);
+void register_flight_effects(EffectRegistry& registry);
 
 }  // namespace vkhost

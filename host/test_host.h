@@ -34,6 +34,7 @@ struct ElementView {
     double value_angle = 0.0;  // sprite angle
     double angle = 0.0;        // needle angle on screen, degrees clockwise from up
     bool angle_known = false;  // the needle has been drawn once
+    bool drawn = false;        // the element has been drawn once (its values are known)
 };
 
 class TestHost {
@@ -93,6 +94,9 @@ class TestHost {
     void provide_named(const std::string& name, double value = 0.0);  // an add-on registers it
     std::optional<double> named(const std::string& name) const;
     void set_expression(const std::string& expression, double value);
+    // An expression the host computes each time the module evaluates it
+    // (a constant set with set_expression takes precedence).
+    void compute_expression(const std::string& expression, std::function<double()> value);
 
     // ---- key events
     size_t mark() const { return keys_.size(); }
@@ -176,6 +180,7 @@ class TestHost {
     std::map<int32_t, uint64_t> lookups_;
     std::vector<std::pair<std::string, double>> named_;
     std::map<std::string, double> expressions_;
+    std::map<std::string, std::function<double()>> computed_expressions_;
     std::vector<KeyEventRecord> keys_;
     std::set<int32_t> open_windows_;
     std::map<int32_t, std::vector<std::string>> window_gauges_;
