@@ -243,7 +243,7 @@ void TestHost::set_window_gauges(int32_t ident, std::vector<std::string> gauges)
 
 void TestHost::advance_clock() {
     ++frame_;
-    seconds_ = static_cast<double>(frame_) / kFramesPerSecond;
+    seconds_ = static_cast<double>(frame_) / kFramesPerSecond + clock_offset_;
     set(kTickCounterVar, std::floor(seconds_ * 18.0));
     set(kClockSecondsVar, seconds_);
 }

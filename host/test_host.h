@@ -80,6 +80,9 @@ class TestHost {
     void run_frames(int frames);
     void run_seconds(double seconds) { run_frames(static_cast<int>(seconds * kFramesPerSecond)); }
     uint64_t frame() const { return frame_; }
+    // Moves the host clock (ticks and seconds) by `seconds` from the next frame
+    // on, as time acceleration or a clock set back would; negative goes back.
+    void jump_clock(double seconds) { clock_offset_ += seconds; }
 
     // ---- host variables
     void set(int32_t id, double value);
@@ -189,6 +192,7 @@ class TestHost {
     std::vector<RoutineCall> routine_calls_;
     uint64_t frame_ = 0;
     double seconds_ = 0.0;
+    double clock_offset_ = 0.0;  // total of the clock jumps, seconds
 };
 
 }  // namespace vkhost

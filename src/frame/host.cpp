@@ -40,10 +40,11 @@ ServicesTable* services() {
 }
 
 double refresh(HostVar& v) {
+    // Without a host the record reads 0, not what an earlier host left in it.
     ServicesTable* table = services();
     auto lookup = table ? get_op<Op::lookup_var>(*table) : nullptr;
     if (!lookup) {
-        v.value = 0.0;  // no host: every read gives 0, not what a former host left
+        v.value = 0.0;
         return 0.0;
     }
     lookup(&v);
