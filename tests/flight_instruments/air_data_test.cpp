@@ -366,7 +366,7 @@ TEST_F(AirData, TemperatureCreepsWithTheBatteryBusAndBackWithout) {
     host.place("tat_vk");
     vk::elec.bat_bus_powered = 1;
     set(Var::total_air_temp, 10.0 / 256.0);  // 10 degrees
-    host.run_frames(170);  // 0.05 a frame ...
+    host.run_frames(170);                    // 0.05 a frame ...
     EXPECT_NEAR(s.tat_shown_c, 8.5, 1e-9);
     host.run_frames(12);  // ... and the rest at once within 1
     EXPECT_EQ(s.tat_shown_c, 10.0);
