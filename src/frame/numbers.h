@@ -1,6 +1,7 @@
 #pragma once
 // Arithmetic on host doubles that stays sane whatever the host sends: angles
-// brought into a turn, and clamps that never let NaN through.
+// brought into a turn, and a fallback for values that are not finite. (Clamps
+// that never let NaN through: `reading` in frame/meter.h.)
 #include <cmath>
 
 namespace vk {
@@ -22,12 +23,6 @@ inline double wrap_360(double deg) {
     if (d < 0.0) d += 360.0;
     // fmod of a tiny negative value plus 360 can round to 360 itself.
     return d >= 360.0 ? 0.0 : d;
-}
-
-// The value held within [lo, hi]; NaN gives lo.
-inline double clamp_to(double v, double lo, double hi) {
-    if (!(v >= lo)) return lo;
-    return v > hi ? hi : v;
 }
 
 // The value, or the fallback when it is not finite.

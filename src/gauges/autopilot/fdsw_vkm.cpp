@@ -7,6 +7,7 @@
 #include "frame/element.h"
 #include "frame/gauge_table.h"
 #include "frame/mouse.h"
+#include "frame/panel_display.h"
 #include "gauges/state.h"
 
 namespace vk {
@@ -73,12 +74,10 @@ constexpr auto kMouse =
 void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     if (service != static_cast<int32_t>(Service::pre_update)) return;
     const bool night = panel.night_lighting;
-    show(elements[0], !night);
-    show(elements[1], night);
-    for (int k = 0; k <= kTopPosition; ++k) {
-        show(elements[kDaySelector + k], !night && ap.fd_mode == k);
-        show(elements[kNightSelector + k], night && ap.fd_mode == k);
-    }
+    show_day_night(elements[0], elements[1], true, night);
+    for (int k = 0; k <= kTopPosition; ++k)
+        show_day_night(elements[kDaySelector + k], elements[kNightSelector + k], ap.fd_mode == k,
+                       night);
 }
 
 }  // namespace

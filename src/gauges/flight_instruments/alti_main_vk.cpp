@@ -9,8 +9,8 @@
 #include "frame/element.h"
 #include "frame/gauge_table.h"
 #include "frame/host.h"
+#include "frame/meter.h"
 #include "frame/mouse.h"
-#include "frame/numbers.h"
 #include "gauges/state.h"
 
 namespace vk {
@@ -19,7 +19,7 @@ namespace {
 // ---------------------------------------------------------------- elements
 
 double VKCALL pointer(ElementHeader*) {
-    return clamp_to(instr.alt_needle, 0.0, 100.0);
+    return reading(instr.alt_needle, 0.0, 100.0);
 }
 template <int K>
 double VKCALL altitude_drum(ElementHeader*) {

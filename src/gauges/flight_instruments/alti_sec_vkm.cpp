@@ -7,8 +7,10 @@
 #include "frame/element.h"
 #include "frame/gauge_table.h"
 #include "frame/host.h"
+#include "frame/meter.h"
 #include "frame/mouse.h"
 #include "frame/numbers.h"
+#include "frame/panel_display.h"
 #include "gauges/state.h"
 
 namespace vk {
@@ -70,7 +72,7 @@ constexpr int kDayWindow = 2, kNightDial = 5;
 template <int Direction>
 int32_t VKCALL turn_knob(const MousePoint*, uint32_t) {
     FlightInstrState& s = instr;
-    s.stby_baro_hpa = clamp_to(s.stby_baro_hpa + Direction * kKnobStep, kLowest, kHighest);
+    s.stby_baro_hpa = reading(s.stby_baro_hpa + Direction * kKnobStep, kLowest, kHighest);
     s.stby_window_shown = 1;
     s.stby_window_tick = var(Var::tick_counter);
     return 0;
@@ -85,7 +87,7 @@ void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     FlightInstrState& s = instr;
     const double host_setting = var(Var::altimeter_setting_hpa);
     if (!s.stby_baro_captured) {
-        s.stby_baro_hpa = clamp_to(host_setting, kLowest, kHighest);
+        s.stby_baro_hpa = reading(host_setting, kLowest, kHighest);
         s.stby_baro_captured = 1;
     }
     s.stby_alt_ft = var(Var::altitude) - (host_setting - s.stby_baro_hpa) * kFeetPerHpa;
@@ -93,11 +95,9 @@ void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
         s.stby_window_shown = 0;
 
     const bool night = panel.night_lighting;
-    for (int k = 0; k < kNightDial; ++k) {
-        const bool shown = k == kDayWindow ? s.stby_window_shown : true;
-        show(elements[k], shown && !night);
-        show(elements[kNightDial + k], shown && night);
-    }
+    for (int k = 0; k < kNightDial; ++k)
+        show_day_night(elements[k], elements[kNightDial + k],
+                       k == kDayWindow ? s.stby_window_shown != 0 : true, night);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "frame/element.h"
 #include "frame/gauge_table.h"
 #include "frame/mouse.h"
+#include "frame/panel_display.h"
 #include "gauges/flight_instruments/flight_director.h"
 #include "gauges/state.h"
 
@@ -34,10 +35,8 @@ void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     show(elements[adi::fd_flag], instr.fd_flag_shown);
     show(elements[adi::att_flag], instr.att_flag_shown);
     const bool night = panel.night_lighting;
-    show(elements[adi::background], !night);
-    show(elements[adi::aux_pointer], !night);
-    show(elements[adi::night_background], night);
-    show(elements[adi::night_aux_pointer], night);
+    show_day_night(elements[adi::background], elements[adi::night_background], true, night);
+    show_day_night(elements[adi::aux_pointer], elements[adi::night_aux_pointer], true, night);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "frame/convert.h"
 #include "frame/host.h"
+#include "frame/meter.h"
 #include "frame/numbers.h"
 #include "gauges/state.h"
 
@@ -467,7 +468,7 @@ ScaleEntry aux_pointer_scale[7] = {point(-10, 28, 280), point(-5, 20, 271), poin
                                    point(20, 60, 238)};
 
 double VKCALL sphere_pitch(ElementHeader*) {
-    return clamp_to(instr.adi_pitch_disp_deg, -43.0, 43.0);
+    return reading(instr.adi_pitch_disp_deg, -43.0, 43.0);
 }
 double VKCALL sphere_bank(ElementHeader*) {
     return instr.adi_bank_disp_deg;
@@ -482,7 +483,7 @@ double VKCALL roll_bar_value(ElementHeader*) {
     return instr.fd_roll_bar_pos;
 }
 double VKCALL aux_pointer_value(ElementHeader*) {
-    instr.aux_pointer_value = static_cast<float>(clamp_to(instr.aux_pointer_value, -10.0, 20.0));
+    instr.aux_pointer_value = static_cast<float>(reading(instr.aux_pointer_value, -10.0, 20.0));
     return instr.aux_pointer_value;
 }
 

@@ -7,8 +7,8 @@
 #include "frame/element.h"
 #include "frame/gauge_table.h"
 #include "frame/host.h"
+#include "frame/meter.h"
 #include "frame/mouse.h"
-#include "frame/numbers.h"
 #include "gauges/state.h"
 #include "sound/sound_set.h"
 
@@ -24,10 +24,10 @@ double VKCALL strip(ElementHeader*) {
     return rest > 99.999 ? 0.0 : 10.0 - rest / 10.0;
 }
 double VKCALL main_pointer(ElementHeader*) {
-    return clamp_to(instr.ias_shown_kt, 0.0, 400.0);
+    return reading(instr.ias_shown_kt, 0.0, 400.0);
 }
 double VKCALL second_pointer(ElementHeader*) {
-    return clamp_to(instr.ias_second_kt, 0.0, 400.0);
+    return reading(instr.ias_second_kt, 0.0, 400.0);
 }
 double VKCALL hundreds(ElementHeader*) {
     return 1.0;  // every reference speed is shown as 1xy
@@ -123,7 +123,7 @@ void reference_speeds(FlightInstrState& s, double weight_kg, double flaps, doubl
 // 100..199.99 first: light or heavy weights (or no weight at all) would put
 // the digits outside 0..9.
 void split(double kt, uint8_t& tens, uint8_t& units) {
-    const double shown = clamp_to(kt, 100.0, 199.99);
+    const double shown = reading(kt, 100.0, 199.99);
     tens = to_u8(shown / 10.0 - 10.0);
     units = to_u8(shown - (tens * 10.0 + 100.0));
 }

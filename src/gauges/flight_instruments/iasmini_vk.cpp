@@ -2,8 +2,9 @@
 // its own dial, and two speed markers that the crew sets by hand.
 #include "frame/element.h"
 #include "frame/gauge_table.h"
+#include "frame/meter.h"
 #include "frame/mouse.h"
-#include "frame/numbers.h"
+#include "frame/panel_display.h"
 #include "gauges/state.h"
 
 namespace vk {
@@ -13,10 +14,10 @@ constexpr uint32_t kMarkerTop = 90;
 constexpr uint32_t kMarkerGap = 3;
 
 double VKCALL second_pointer(ElementHeader*) {
-    return clamp_to(instr.ias_second_kt, 0.0, 500.0);
+    return reading(instr.ias_second_kt, 0.0, 500.0);
 }
 double VKCALL main_pointer(ElementHeader*) {
-    return clamp_to(instr.ias_shown_kt, 0.0, 90.0);
+    return reading(instr.ias_shown_kt, 0.0, 90.0);
 }
 double VKCALL high_marker(ElementHeader*) {
     return instr.marker_high;
@@ -86,10 +87,8 @@ void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     if (service != static_cast<int32_t>(Service::pre_update)) return;
     const bool night = panel.night_lighting;
     show(elements[kNightDial], night);
-    for (int k = 0; k < kPointerCount; ++k) {
-        show(elements[kDayPointers + k], !night);
-        show(elements[kNightDial + 1 + k], night);
-    }
+    for (int k = 0; k < kPointerCount; ++k)
+        show_day_night(elements[kDayPointers + k], elements[kNightDial + 1 + k], true, night);
 }
 
 }  // namespace

@@ -6,8 +6,9 @@
 #include "frame/element.h"
 #include "frame/gauge_table.h"
 #include "frame/host.h"
+#include "frame/meter.h"
 #include "frame/mouse.h"
-#include "frame/numbers.h"
+#include "frame/panel_display.h"
 #include "gauges/state.h"
 
 namespace vk {
@@ -19,10 +20,10 @@ double VKCALL temperature(ElementHeader*) {
     return instr.tat_shown_c;
 }
 double VKCALL left_flap(ElementHeader*) {
-    return clamp_to(instr.flap_left_deg, 0.0, 35.0);
+    return reading(instr.flap_left_deg, 0.0, 35.0);
 }
 double VKCALL right_flap(ElementHeader*) {
-    return clamp_to(instr.flap_right_deg, 0.0, 35.0);
+    return reading(instr.flap_right_deg, 0.0, 35.0);
 }
 
 ScaleEntry kCelsius[] = {point(-70, 44, 136), point(-60, 30, 115), point(-40, 30, 65),
@@ -73,7 +74,7 @@ void temperature_frame(FlightInstrState& s) {
         else
             shown += target > shown ? kTempStep : -kTempStep;
     }
-    shown = clamp_to(shown, -70.0, 50.0);
+    shown = reading(shown, -70.0, 50.0);
 }
 
 bool near(double flaps, double setting) {
@@ -114,14 +115,11 @@ void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     temperature_frame(s);
     flap_frame(s);
     const bool night = panel.night_lighting;
-    show(elements[0], !night);
-    show(elements[1], !night);
-    show(elements[2], night);
-    show(elements[3], night);
-    for (int k = 0; k < 3; ++k) {
-        show(elements[kFlapFace + k], s.flap_face_shown && !night);
-        show(elements[kNightFlapFace + k], s.flap_face_shown && night);
-    }
+    show_day_night(elements[0], elements[2], true, night);
+    show_day_night(elements[1], elements[3], true, night);
+    for (int k = 0; k < 3; ++k)
+        show_day_night(elements[kFlapFace + k], elements[kNightFlapFace + k], s.flap_face_shown,
+                       night);
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include "frame/element.h"
 #include "frame/gauge_table.h"
 #include "frame/host.h"
+#include "frame/meter.h"
 #include "frame/mouse.h"
-#include "frame/numbers.h"
 #include "gauges/state.h"
 
 namespace vk {
@@ -34,7 +34,7 @@ constexpr auto kMouse = mouse_list(kNoHelp);
 void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     if (service != static_cast<int32_t>(Service::pre_update)) return;
     const double fpm = var(Var::vertical_speed) / 256.0 * 3.281 * 60.0;
-    instr.vsi_fpm = std::isnan(fpm) ? 0.0 : clamp_to(fpm, -6000.0, 6000.0);
+    instr.vsi_fpm = std::isnan(fpm) ? 0.0 : reading(fpm, -6000.0, 6000.0);
 }
 
 }  // namespace
