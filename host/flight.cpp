@@ -152,7 +152,7 @@ double total_weight_kg(TestHost& host) {
 void follow_flight_director(TestHost& host, bool engaged) {
     DirectorPilot& p = host.model<DirectorPilot>();
     p.engaged = engaged;
-    p.seen = false;
+    p.commanding_frames = 0;
 }
 
 }  // namespace vkhost

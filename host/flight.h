@@ -121,12 +121,14 @@ inline constexpr const char* kTotalWeightExpression = "(A:TOTAL WEIGHT,kilogram)
 
 // A pilot who flies the flight director of the captain's attitude director
 // indicator as drawn: rolls to centre the roll bar and pitches to centre the
-// pitch bar. While the flight director flag is in view (or the indicator is
-// not placed) the pilot holds the attitude.
+// pitch bar, leaving small roll commands alone and easing the wings level
+// when the roll bar is centred. While the flight director flag is
+// in view (or the indicator is not placed), and for a second after it has
+// gone, the pilot holds the attitude.
 struct DirectorPilot {
     bool engaged = false;
+    int commanding_frames = 0;  // frames since the flight director flag left view
     double last_roll_command = 0.0;
-    bool seen = false;
 };
 void follow_flight_director(TestHost& host, bool engaged = true);
 

@@ -199,33 +199,43 @@ constexpr int kFdFlag = 4, kPitchBar = 6, kRollBar = 7;
 // or a quarter degree of pitch more nose-down, while on the attitude law.
 constexpr double kBankPerCommand = 0.3;    // degrees per second per unit
 constexpr double kBankDamping = 1.2;       // degrees per unit of command change
-constexpr double kWingsLevel = 0.1;        // share of the bank taken off per second
 constexpr double kPitchPerCommand = 0.25;  // degrees per second per unit
+constexpr double kDeadZone = 1.0;          // commands the pilot does not chase
+constexpr double kEaseBack =
+    0.1;  // share of the bank, and of the pitch off level, eased per second
+constexpr int kSettleFrames = 18;  // the bars' run in from their stops is not followed
+
+double beyond_dead_zone(double command) {
+    return std::fabs(command) < kDeadZone ? 0.0 : command;
+}
 
 void follow_bars(TestHost& h, double dt) {
     DirectorPilot& p = h.model<DirectorPilot>();
     if (!p.engaged) return;
     FlightModel& m = h.model<FlightModel>();
     vk::GaugeHeader* adi = h.gauge("fdadi_vk");
-    const bool usable = adi && h.built(adi) && h.placed(adi) && m.flying &&
-                        vk::hidden(h.element(adi, kFdFlag)) &&
-                        h.view(h.element(adi, kRollBar)).drawn;
+    const bool commanding = adi && h.built(adi) && h.placed(adi) && m.flying &&
+                            vk::hidden(h.element(adi, kFdFlag)) &&
+                            h.view(h.element(adi, kRollBar)).drawn;
+    p.commanding_frames = commanding ? p.commanding_frames + 1 : 0;
     m.lateral = FlightModel::Lateral::bank;
     m.vertical = FlightModel::Vertical::pitch;
-    if (!p.seen || !usable) {  // take over the attitude as it stands
-        m.bank_target_deg = m.bank_deg;
-        m.pitch_target_deg = m.pitch_deg;
-        p.seen = usable;
-        p.last_roll_command = usable ? 20.0 * (h.view(h.element(adi, kRollBar)).value - 6.0) : 0.0;
+    const double roll =
+        commanding ? beyond_dead_zone(20.0 * (h.view(h.element(adi, kRollBar)).value - 6.0)) : 0.0;
+    if (p.commanding_frames <= kSettleFrames) {  // hold the attitude as it stands
+        if (p.commanding_frames == 0) {
+            m.bank_target_deg = m.bank_deg;
+            m.pitch_target_deg = m.pitch_deg;
+        }
+        p.last_roll_command = roll;
         return;
     }
-    const double roll = 20.0 * (h.view(h.element(adi, kRollBar)).value - 6.0);
     const double pitch = 20.0 * (h.view(h.element(adi, kPitchBar)).value_y - 6.0);
     // Rolls towards the bar, the more firmly the faster it moves, and eases
-    // the wings back towards level when the bar shows nothing to do.
+    // the wings level when it shows nothing to do; pitches towards the other.
     m.bank_target_deg = std::clamp(m.bank_target_deg + kBankPerCommand * roll * dt +
                                        kBankDamping * (roll - p.last_roll_command) -
-                                       kWingsLevel * m.bank_target_deg * dt,
+                                       kEaseBack * m.bank_target_deg * dt,
                                    -30.0, 30.0);
     p.last_roll_command = roll;
     m.pitch_target_deg =
