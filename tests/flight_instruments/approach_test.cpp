@@ -45,7 +45,7 @@ TEST_F(LinkedHost, FlightDirectorFliesTheLocalizerAndGlideSlopeDownToTheRunway) 
     EXPECT_GT(on_localizer, 0.0);
     EXPECT_GT(armed, on_localizer);
     EXPECT_GT(captured, armed);
-    EXPECT_GT(nose_down, 0.0);  // armed: the pitch bar called for the descent
+    EXPECT_GT(nose_down, 0.0);         // armed: the pitch bar called for the descent
     EXPECT_LT(worst_localizer, 10.0);  // under half a dot
     EXPECT_LT(worst_glide, 20.0);
     EXPECT_NEAR(m.heading_deg, 270.0, 2.0);
