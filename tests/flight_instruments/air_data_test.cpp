@@ -166,11 +166,6 @@ TEST_F(AirData, RepeaterMarkersKeepThreeApartWithinTheirRanges) {
     EXPECT_EQ(s.marker_low, 0u);
     host.hold("iasmini_vk", 0, 5);
     EXPECT_EQ(s.marker_low, 0u);
-
-    vk::panel.night_lighting = 1;
-    host.run_frames(1);
-    EXPECT_FALSE(host.shown("iasmini_vk", 3));
-    EXPECT_TRUE(host.shown("iasmini_vk", 8));
 }
 
 // ---------------------------------------------------------------- Mach

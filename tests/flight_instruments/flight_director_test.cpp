@@ -34,16 +34,15 @@ class FlightDirector : public LinkedHost {
     vk::FlightInstrState& s = vk::instr;
 };
 
-TEST(FlightDirectorLaws, RollStepsFollowTheirTables) {
-    const std::vector<std::pair<double, int>> heading = {
-        {-20, -25}, {-15, -15}, {-10.5, -15}, {-10, -10}, {-5, -5},  {-3, -1},
-        {-2.5, -1}, {-2, 0},    {2, 0},       {2.5, 1},   {3, 1},    {3.5, 5},
-        {5, 5},     {10, 10},   {10.5, 15},   {15, 15},   {15.5, 25}};
-    for (auto [e, step] : heading) EXPECT_EQ(vk::heading_roll_step(e), step) << e;
-    const std::vector<std::pair<double, int>> course = {{-16, -25}, {-15, -10}, {-10, -5}, {-5, -2},
-                                                        {-3, -1},   {-2, 0},    {2.5, 1},  {4, 2},
-                                                        {7, 5},     {12, 10},   {15.5, 25}};
-    for (auto [e, step] : course) EXPECT_EQ(vk::course_roll_step(e), step) << e;
+TEST(FlightDirectorLaws, RollStepsChangeAtTheirBoundsAndDifferBetweenTheLaws) {
+    // Each bound belongs to the step nearer to 0; the two laws part above 3.
+    const double errors[] = {-15.5, -15, -10, -5, -3, -2, 2, 2.5, 3.5, 7, 12, 15.5};
+    const int heading[] = {-25, -15, -10, -5, -1, 0, 0, 1, 5, 10, 15, 25};
+    const int course[] = {-25, -10, -5, -2, -1, 0, 0, 1, 2, 5, 10, 25};
+    for (size_t k = 0; k < std::size(errors); ++k) {
+        EXPECT_EQ(vk::heading_roll_step(errors[k]), heading[k]) << errors[k];
+        EXPECT_EQ(vk::course_roll_step(errors[k]), course[k]) << errors[k];
+    }
 }
 
 TEST(FlightDirectorLaws, InterceptHeadingStaysOnTheCompass) {
