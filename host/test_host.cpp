@@ -1,5 +1,7 @@
 #include "host/test_host.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstring>
 #include <stdexcept>
@@ -101,6 +103,14 @@ std::map<const vk::LinkageRecord*, std::vector<std::pair<ElementHeader*, uint32_
 pristine_flags() {
     static std::map<const vk::LinkageRecord*, std::vector<std::pair<ElementHeader*, uint32_t>>> m;
     return m;
+}
+
+// The module's name in a panel configuration's gauge lines.
+bool is_this_module(const std::string& module) {
+    if (module.size() != 7) return false;
+    for (size_t i = 0; i < 7; ++i)
+        if (std::tolower(static_cast<unsigned char>(module[i])) != "vkmorl1"[i]) return false;
+    return true;
 }
 
 std::string full_name(const std::string& name) {
@@ -237,6 +247,36 @@ void TestHost::toggle_window(int32_t ident) {
 void TestHost::set_window_gauges(int32_t ident, std::vector<std::string> gauges) {
     for (const std::string& name : gauges) require(name);
     window_gauges_[ident] = std::move(gauges);
+}
+
+void TestHost::use_panel(PanelConfig config) {
+    std::string missing;
+    for (const PanelWindow& w : config.windows)
+        for (const PanelGauge& g : w.gauges)
+            if (is_this_module(g.module) && !gauge(g.name))
+                missing += "\n" + config.file + ":" + std::to_string(g.line) +
+                           ": the module has no gauge named \"" + g.name + "\"";
+    if (!missing.empty()) throw std::invalid_argument("unknown gauges in the panel:" + missing);
+    panel_ = std::move(config);
+    for (const PanelWindow& w : panel_.windows) {
+        if (!w.ident) continue;
+        std::vector<std::string> names;
+        for (const PanelGauge& g : w.gauges)
+            if (is_this_module(g.module)) names.push_back(g.name);
+        set_window_gauges(*w.ident, std::move(names));
+    }
+    for (const PanelWindow& w : panel_.windows)
+        if (w.ident && w.visible) open_window(*w.ident);
+}
+
+void TestHost::load_panel_config(const std::string& path) {
+    PanelConfigResult r = read_panel_config(path);
+    if (!r.ok()) {
+        std::string all = "the panel configuration has errors:";
+        for (const std::string& e : r.errors) all += "\n" + e;
+        throw std::runtime_error(all);
+    }
+    use_panel(std::move(r.config));
 }
 
 // ---------------------------------------------------------------- frames
@@ -413,12 +453,39 @@ bool TestHost::on_calculator(const char* code, double* result) const {
 
 void TestHost::on_key_event(int32_t id, int32_t value) {
     keys_.push_back({id, value, frame_});
+    key_marks_.push_back(events_++);
     effects_.apply(*this, id, value);
 }
 
+namespace {
+
+// The records made at or after `mark`, given each record's history position.
+template <class T>
+std::vector<T> since(const std::vector<T>& records, const std::vector<size_t>& marks, size_t mark) {
+    const auto first = std::lower_bound(marks.begin(), marks.end(), mark) - marks.begin();
+    return {records.begin() + first, records.end()};
+}
+
+}  // namespace
+
 std::vector<KeyEventRecord> TestHost::keys_since(size_t mark) const {
-    if (mark >= keys_.size()) return {};
-    return {keys_.begin() + static_cast<std::ptrdiff_t>(mark), keys_.end()};
+    return since(keys_, key_marks_, mark);
+}
+
+// ---------------------------------------------------------------- sounds
+
+void TestHost::on_sound(const RecordedBuffer& buffer, SoundAction action) {
+    sounds_.push_back({buffer.name, action, buffer.volume, frame_});
+    sound_marks_.push_back(events_++);
+}
+
+std::vector<SoundEvent> TestHost::sounds_since(size_t mark) const {
+    return since(sounds_, sound_marks_, mark);
+}
+
+bool TestHost::sounding(const std::string& name) const {
+    const RecordedBuffer* b = audio_.buffer(name);
+    return b && b->sounding(frame_);
 }
 
 void TestHost::on_routine(Op op, ElementHeader* root, uint32_t argument) {

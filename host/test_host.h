@@ -16,8 +16,10 @@
 
 #include "frame/records.h"
 #include "frame/services.h"
+#include "host/audio.h"
 #include "host/effects.h"
 #include "host/module.h"
+#include "host/panel_config.h"
 
 namespace vkhost {
 
@@ -75,6 +77,20 @@ class TestHost {
     void toggle_window(int32_t ident);
     // Which gauges a window places when it opens.
     void set_window_gauges(int32_t ident, std::vector<std::string> gauges);
+    std::vector<int32_t> open_windows() const {
+        return {open_windows_.begin(), open_windows_.end()};
+    }
+
+    // ---- panel configuration
+    // Places gauges by a panel configuration: each window with an ident places
+    // the gauges of this module ("vkmorl1!...") that it lists, and the windows
+    // marked visible open at once. Throws std::invalid_argument naming the
+    // file and line of every gauge the module does not have.
+    void use_panel(PanelConfig config);
+    // Reads, checks and uses a panel.cfg; throws std::runtime_error listing
+    // every malformed line.
+    void load_panel_config(const std::string& path);
+    const PanelConfig& panel() const { return panel_; }
 
     // ---- time
     void run_frames(int frames);
@@ -101,11 +117,24 @@ class TestHost {
     // (a constant set with set_expression takes precedence).
     void compute_expression(const std::string& expression, std::function<double()> value);
 
-    // ---- key events
-    size_t mark() const { return keys_.size(); }
+    // ---- key events and sounds
+    // A mark in the host's history of key events and sounds.
+    size_t mark() const { return events_; }
     std::vector<KeyEventRecord> keys_since(size_t mark) const;
     const std::vector<KeyEventRecord>& keys() const { return keys_; }
     EffectRegistry& effects() { return effects_; }
+    std::vector<SoundEvent> sounds_since(size_t mark) const;
+    const std::vector<SoundEvent>& sounds() const { return sounds_; }
+
+    // ---- audio
+    // The output lent to the module; choose it before the install of the gauge
+    // that opens it (morvalde toggle_pan_start).
+    Audio& audio() { return audio_; }
+    const Audio& audio() const { return audio_; }
+    void set_audio_output(AudioOutput output) { audio_.choose(output); }
+    // Whether a recording is sounding now (looping, or played once and not
+    // yet at its end).
+    bool sounding(const std::string& name) const;
 
     // The state of one system's host model (engines, gear, ...), created on
     // first use and fresh for every host.
@@ -164,6 +193,7 @@ class TestHost {
     void on_set_named(int32_t id, double value);
     bool on_calculator(const char* code, double* result) const;
     void on_routine(vk::Op op, vk::ElementHeader* root, uint32_t argument);
+    void on_sound(const RecordedBuffer& buffer, SoundAction action);
 
   private:
     void advance_clock();
@@ -185,8 +215,14 @@ class TestHost {
     std::map<std::string, double> expressions_;
     std::map<std::string, std::function<double()>> computed_expressions_;
     std::vector<KeyEventRecord> keys_;
+    std::vector<size_t> key_marks_;  // the history position of each key event
+    std::vector<SoundEvent> sounds_;
+    std::vector<size_t> sound_marks_;
+    size_t events_ = 0;
+    Audio audio_{*this};
     std::set<int32_t> open_windows_;
     std::map<int32_t, std::vector<std::string>> window_gauges_;
+    PanelConfig panel_;
     std::vector<vk::GaugeHeader*> placed_;
     std::map<const vk::ElementHeader*, ElementView> views_;
     std::vector<RoutineCall> routine_calls_;

@@ -84,4 +84,12 @@ VK_SCENARIO(overview, "every gauge placed on a parked aircraft for five seconds"
         std::fprintf(out, "  0x%05X x %d\n", static_cast<unsigned>(id), n);
 
     print_electrical(host, battery, out);
+
+    const auto loaded = host.audio().loaded();
+    std::fprintf(out, "\nsound set: %zu of 16 recordings loaded\n", loaded.size());
+    std::fprintf(out, "sounds started or stopped: %zu\n", host.sounds().size());
+    std::map<std::string, int> per_sound;
+    for (const auto& s : host.sounds()) ++per_sound[s.name];
+    for (const auto& [name, n] : per_sound) std::fprintf(out, "  %s x %d\n", name.c_str(), n);
+    for (const auto& m : host.audio().misuse()) std::fprintf(out, "  misuse: %s\n", m.c_str());
 }

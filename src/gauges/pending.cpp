@@ -8,7 +8,6 @@ namespace vk {
 #define VK_PENDING(ident) GaugeHeader hdr_##ident = pending_header(GaugeId::ident);
 
 // clang-format off
-VK_PENDING(toggle_pan_start)
 VK_PENDING(toggle_pan_clock)
 VK_PENDING(toggle_pan_gps)
 VK_PENDING(toggle_pan_ap)
