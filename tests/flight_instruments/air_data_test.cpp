@@ -3,6 +3,9 @@
 // temperature gauge with its flap face.
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "support.h"
 
@@ -87,35 +90,39 @@ TEST_F(AirData, DigitalDisplayShowsTheRowsAndKeepsItsDigitsInRange) {
 }
 
 TEST_F(AirData, CalloutsComeOncePerTakeOffRunAndReArm) {
+    host.place("toggle_pan_start");  // loads the sound set
     host.place("ias_vk");
     host.set_expression(kWeight, 64000.0);
     set(Var::flap_angle_left, 15.0);
     set(Var::throttle_1, 0.85);
-    int fired[3] = {-1, -1, -1};
+    // The airspeed at which each call-out sounded, in order.
+    std::vector<std::pair<std::string, int>> heard;
+    const size_t m = host.mark();
     for (int kt = 0; kt <= 170; ++kt) {
         set(Var::indicated_airspeed, kt);
+        const size_t before = host.sounds_since(m).size();
         host.run_frames(1);
-        const uint8_t done[3] = {s.callout_80_done, s.callout_v1_done, s.callout_vr_done};
-        for (int c = 0; c < 3; ++c)
-            if (done[c] && fired[c] < 0) fired[c] = kt;
+        const auto sounds = host.sounds_since(m);
+        for (size_t k = before; k < sounds.size(); ++k) {
+            EXPECT_EQ(sounds[k].action, vkhost::SoundAction::once);
+            heard.emplace_back(sounds[k].name, kt);
+        }
     }
-    EXPECT_EQ(fired[0], 80);
-    EXPECT_EQ(fired[1], 149);
-    EXPECT_EQ(fired[2], 159);
+    const std::vector<std::pair<std::string, int>> expected = {
+        {"V80KTS", 80}, {"V1KTS", 149}, {"VRKTS", 159}};
+    EXPECT_EQ(heard, expected);
 
     set(Var::throttle_1, 0.79);  // both levers back: armed again
     host.run_frames(1);
     EXPECT_EQ(s.callout_80_done + s.callout_v1_done + s.callout_vr_done, 0);
+    const size_t again = host.mark();
     set(Var::throttle_2, 0.8);
-    host.run_frames(1);
-    EXPECT_EQ(s.callout_80_done + s.callout_v1_done + s.callout_vr_done, 3);
-    set(Var::on_ground, 0.0);  // airborne: armed again
+    host.run_frames(5);
+    EXPECT_EQ(host.sounds_since(again).size(), 3u);
+    set(Var::on_ground, 0.0);  // airborne: armed again, and silent
     host.run_frames(1);
     EXPECT_EQ(s.callout_vr_done, 0);
-    set(Var::indicated_airspeed, 60.0);  // slow on the ground: none yet
-    set(Var::on_ground, 1.0);
-    host.run_frames(1);
-    EXPECT_EQ(s.callout_80_done, 0);
+    EXPECT_EQ(host.sounds_since(again).size(), 3u);
 }
 
 TEST_F(AirData, PointerClimbsTenKnotsAFrameAboveTwentyFive) {
