@@ -58,7 +58,7 @@ constinit Chain elements{
     icon(0x2020, At{43, 67}, 0x3 | kHidden),                            // 13 below 10000 ft
     icon(0x2030, At{43, 67}, 0x3 | kHidden),                            // 14 negative
     icon(0x2040, At{67, 39}, 0x3 | kHidden),                            // 15 failure
-    needle(0x2050, At{90, 90}, Pivot{6, 70}, kTurn, pointer),           // 16 pointer
+    needle(0x2050, At{90, 90}, Pivot{4, 4}, kTurn, pointer),            // 16 pointer
 };
 constexpr int kLowFlag = 13, kNegativeFlag = 14, kFailureFlag = 15;
 

@@ -55,16 +55,16 @@ constexpr Sprite window_sprite(int32_t bitmap) {
 
 constinit Chain elements{
     &hdr_alti_sec_vkm,
-    image(0x4680),                                                                // 0 dial
-    scale_sprite(0x4800, 0x3),                                                    // 1 setting scale
-    window_sprite(0x4820),                                                        // 2 window
-    needle(0x4860, kCentre, Pivot{6, 96}, kThousands, thousands),                 // 3 thousands
-    needle(0x4840, kCentre, Pivot{6, 116}, kHundreds, hundreds),                  // 4 hundreds
-    icon(0x4700, At{}, 0x3 | kHidden),                                            // 5 night dial
-    scale_sprite(0x4810, 0x3 | kHidden),                                          // 6 night ..
-    window_sprite(0x4830),                                                        // 7
-    needle(0x4870, kCentre, Pivot{6, 96}, kThousands, thousands, 0x3 | kHidden),  // 8
-    needle(0x4850, kCentre, Pivot{6, 116}, kHundreds, hundreds, 0x3 | kHidden),   // 9
+    image(0x4680),                                                               // 0 dial
+    scale_sprite(0x4800, 0x3),                                                   // 1 setting scale
+    window_sprite(0x4820),                                                       // 2 window
+    needle(0x4860, kCentre, Pivot{4, 4}, kThousands, thousands),                 // 3 thousands
+    needle(0x4840, kCentre, Pivot{4, 4}, kHundreds, hundreds),                   // 4 hundreds
+    icon(0x4700, At{}, 0x3 | kHidden),                                           // 5 night dial
+    scale_sprite(0x4810, 0x3 | kHidden),                                         // 6 night ..
+    window_sprite(0x4830),                                                       // 7
+    needle(0x4870, kCentre, Pivot{4, 4}, kThousands, thousands, 0x3 | kHidden),  // 8
+    needle(0x4850, kCentre, Pivot{4, 4}, kHundreds, hundreds, 0x3 | kHidden),    // 9
 };
 // Elements 5 to 9 are the night copies of elements 0 to 4.
 constexpr int kDayWindow = 2, kNightDial = 5;

@@ -43,7 +43,7 @@ ScaleEntry kSpeed[] = {point(0, 103, 13),    point(25, 103, 13),  point(40, 128,
                        point(350, 25, 60),   point(400, 77, 18)};
 
 constexpr At kCentre{103, 103};
-constexpr Pivot kPointerPivot{6, 84};
+constexpr Pivot kPointerPivot{4, 4};
 constexpr int32_t kDigitPitch = 24;
 
 constinit Chain elements{

@@ -35,7 +35,7 @@ ScaleEntry kFullDial[] = {point(0, 103, 23),   point(15, 172, 63), point(30, 172
                           point(90, 103, 23)};
 
 constexpr At kCentre{103, 103};
-constexpr Pivot kPivot{6, 84};
+constexpr Pivot kPivot{4, 4};
 
 constinit Chain elements{
     &hdr_iasmini_vk,

@@ -24,8 +24,8 @@ ScaleEntry kMach[] = {point(0, 93, 1),      point(300, 127, 9),   point(400, 176
 
 constinit Chain elements{
     &hdr_mach_vk,
-    image(0x2630),                                             // 0 dial
-    needle(0x2610, At{93, 93}, Pivot{6, 84}, kMach, pointer),  // 1 pointer
+    image(0x2630),                                            // 0 dial
+    needle(0x2610, At{93, 93}, Pivot{4, 4}, kMach, pointer),  // 1 pointer
 };
 
 constexpr auto kMouse = mouse_list(kNoHelp);

@@ -37,7 +37,7 @@ ScaleEntry kRightFlap[] = {point(0, 90, 30), point(5, 112, 34), point(10, 131, 4
                            point(20, 150, 86), point(35, 120, 142)};
 
 constexpr At kCentre{90, 90};
-constexpr Pivot kPivot{6, 70};
+constexpr Pivot kPivot{4, 4};
 constexpr uint32_t kNight = 0x3 | kHidden;
 
 constinit Chain elements{

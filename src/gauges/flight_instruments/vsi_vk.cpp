@@ -25,8 +25,8 @@ ScaleEntry kFeetPerMinute[] = {
 
 constinit Chain elements{
     &hdr_vsi_vk,
-    image(0x2310),                                                      // 0 dial
-    needle(0x2320, At{90, 90}, Pivot{6, 70}, kFeetPerMinute, pointer),  // 1 pointer
+    image(0x2310),                                                     // 0 dial
+    needle(0x2320, At{90, 90}, Pivot{4, 4}, kFeetPerMinute, pointer),  // 1 pointer
 };
 
 constexpr auto kMouse = mouse_list(kNoHelp);
