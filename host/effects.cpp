@@ -18,6 +18,7 @@ void register_all_effects(EffectRegistry& registry) {
     register_electrical_effects(registry);
     register_gear_effects(registry);
     register_flight_control_effects(registry);
+    register_flight_effects(registry);
 }
 
 }  // namespace vkhost

@@ -40,5 +40,6 @@ void register_panel_effects(EffectRegistry& registry);
 void register_electrical_effects(EffectRegistry& registry);
 void register_gear_effects(EffectRegistry& registry);
 void register_flight_control_effects(EffectRegistry& registry);
+void register_flight_effects(EffectRegistry& registry);
 
 }  // namespace vkhost
