@@ -19,20 +19,13 @@ ElementHeader* root_of(GaugeHeader* gauge) {
     return gauge && gauge->element_list ? gauge->element_list[0] : nullptr;
 }
 
-template <Op op>
-void forward(GaugeHeader* gauge) {
+// Calls the host's element-list operation with the gauge's own root.
+template <Op op, class... A>
+void forward(GaugeHeader* gauge, A... argument) {
     ElementHeader* root = root_of(gauge);
     ServicesTable* table = services();
     if (!root || !table) return;
-    if (auto fn = get_op<op>(*table)) fn(root);
-}
-
-template <Op op>
-void forward(GaugeHeader* gauge, uint32_t argument) {
-    ElementHeader* root = root_of(gauge);
-    ServicesTable* table = services();
-    if (!root || !table) return;
-    if (auto fn = get_op<op>(*table)) fn(root, argument);
+    if (auto fn = get_op<op>(*table)) fn(root, argument...);
 }
 
 }  // namespace
