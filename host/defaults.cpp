@@ -39,13 +39,31 @@ void set_parked_defaults(TestHost& h) {
     h.set(id(Var::clock_hour), 12.0);
     h.set(id(Var::parking_brake), 16383.0);
 
+    // Standing still on the ground: no speed, no height, and the airport's
+    // ground power add-on present with nothing plugged in.
+    h.set(id(Var::velocity_longitudinal), 0.0);
+    h.set(id(Var::velocity_lateral), 0.0);
+    h.set(id(Var::radio_height), 0.0);
+    h.provide_named("airport_extpwr_connected", 0.0);
+
+    // The host's own electrical switches off (the module turns them on once)
+    // and the gyro value centred.
+    h.set(id(Var::battery_switch), 0.0);
+    h.set(id(Var::elec_master_switch), 0.0);
+    h.set(id(Var::gyro_unit_switch), 0.0);
+    h.set(id(Var::generator_switch_1), 0.0);
+    h.set(id(Var::generator_switch_2), 0.0);
+    h.set(id(Var::gyro_error), 0.0);
+
     // Gear down and locked.
     h.set(id(Var::gear_handle), 1.0);
     h.set(id(Var::gear_centre_position), kGearDown);
     h.set(id(Var::gear_left_position), kGearDown);
     h.set(id(Var::gear_right_position), kGearDown);
 
-    // Engines cold, fuel valves open.
+    // Engines cold (speeds 0 until the engine model runs them), fuel valves open.
+    h.set(id(Var::engine_speed_1), 0.0);
+    h.set(id(Var::engine_speed_2), 0.0);
     h.set(id(Var::oil_temp_1), kRankine15C);
     h.set(id(Var::oil_temp_2), kRankine15C);
     h.set(id(Var::engine_temp_1), kRankine15C);

@@ -15,6 +15,7 @@ void EffectRegistry::step(TestHost& host, double dt) const {
 
 void register_all_effects(EffectRegistry& registry) {
     register_panel_effects(registry);
+    register_electrical_effects(registry);
     register_engine_effects(registry);
     register_fuel_effects(registry);
 }

@@ -37,6 +37,7 @@ void register_all_effects(EffectRegistry& registry);
 
 // One per system.
 void register_panel_effects(EffectRegistry& registry);
+void register_electrical_effects(EffectRegistry& registry);
 void register_engine_effects(EffectRegistry& registry);
 void register_fuel_effects(EffectRegistry& registry);
 

@@ -1,5 +1,6 @@
 #include "host/test_host.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <stdexcept>
@@ -243,7 +244,7 @@ void TestHost::set_window_gauges(int32_t ident, std::vector<std::string> gauges)
 
 void TestHost::advance_clock() {
     ++frame_;
-    seconds_ = static_cast<double>(frame_) / kFramesPerSecond;
+    seconds_ = static_cast<double>(frame_) / kFramesPerSecond + clock_offset_;
     set(kTickCounterVar, std::floor(seconds_ * 18.0));
     set(kClockSecondsVar, seconds_);
 }
@@ -402,12 +403,39 @@ bool TestHost::on_calculator(const char* code, double* result) const {
 
 void TestHost::on_key_event(int32_t id, int32_t value) {
     keys_.push_back({id, value, frame_});
+    key_marks_.push_back(events_++);
     effects_.apply(*this, id, value);
 }
 
+namespace {
+
+// The records made at or after `mark`, given each record's history position.
+template <class T>
+std::vector<T> since(const std::vector<T>& records, const std::vector<size_t>& marks, size_t mark) {
+    const auto first = std::lower_bound(marks.begin(), marks.end(), mark) - marks.begin();
+    return {records.begin() + first, records.end()};
+}
+
+}  // namespace
+
 std::vector<KeyEventRecord> TestHost::keys_since(size_t mark) const {
-    if (mark >= keys_.size()) return {};
-    return {keys_.begin() + static_cast<std::ptrdiff_t>(mark), keys_.end()};
+    return since(keys_, key_marks_, mark);
+}
+
+// ---------------------------------------------------------------- sounds
+
+void TestHost::on_sound(const RecordedBuffer& buffer, SoundAction action) {
+    sounds_.push_back({buffer.name, action, buffer.volume, frame_});
+    sound_marks_.push_back(events_++);
+}
+
+std::vector<SoundEvent> TestHost::sounds_since(size_t mark) const {
+    return since(sounds_, sound_marks_, mark);
+}
+
+bool TestHost::sounding(const std::string& name) const {
+    const RecordedBuffer* b = audio_.buffer(name);
+    return b && b->sounding(frame_);
 }
 
 void TestHost::on_routine(Op op, ElementHeader* root, uint32_t argument) {

@@ -16,6 +16,7 @@
 
 #include "frame/records.h"
 #include "frame/services.h"
+#include "host/audio.h"
 #include "host/effects.h"
 #include "host/module.h"
 
@@ -79,6 +80,9 @@ class TestHost {
     void run_frames(int frames);
     void run_seconds(double seconds) { run_frames(static_cast<int>(seconds * kFramesPerSecond)); }
     uint64_t frame() const { return frame_; }
+    // Moves the host clock (ticks and seconds) by `seconds` from the next frame
+    // on, as time acceleration or a clock set back would; negative goes back.
+    void jump_clock(double seconds) { clock_offset_ += seconds; }
 
     // ---- host variables
     void set(int32_t id, double value);
@@ -94,11 +98,24 @@ class TestHost {
     std::optional<double> named(const std::string& name) const;
     void set_expression(const std::string& expression, double value);
 
-    // ---- key events
-    size_t mark() const { return keys_.size(); }
+    // ---- key events and sounds
+    // A mark in the host's history of key events and sounds.
+    size_t mark() const { return events_; }
     std::vector<KeyEventRecord> keys_since(size_t mark) const;
     const std::vector<KeyEventRecord>& keys() const { return keys_; }
     EffectRegistry& effects() { return effects_; }
+    std::vector<SoundEvent> sounds_since(size_t mark) const;
+    const std::vector<SoundEvent>& sounds() const { return sounds_; }
+
+    // ---- audio
+    // The output lent to the module; choose it before the install of the gauge
+    // that opens it (morvalde toggle_pan_start).
+    Audio& audio() { return audio_; }
+    const Audio& audio() const { return audio_; }
+    void set_audio_output(AudioOutput output) { audio_.choose(output); }
+    // Whether a recording is sounding now (looping, or played once and not
+    // yet at its end).
+    bool sounding(const std::string& name) const;
 
     // The state of one system's host model (engines, gear, ...), created on
     // first use and fresh for every host.
@@ -157,6 +174,7 @@ class TestHost {
     void on_set_named(int32_t id, double value);
     bool on_calculator(const char* code, double* result) const;
     void on_routine(vk::Op op, vk::ElementHeader* root, uint32_t argument);
+    void on_sound(const RecordedBuffer& buffer, SoundAction action);
 
   private:
     void advance_clock();
@@ -177,6 +195,11 @@ class TestHost {
     std::vector<std::pair<std::string, double>> named_;
     std::map<std::string, double> expressions_;
     std::vector<KeyEventRecord> keys_;
+    std::vector<size_t> key_marks_;  // the history position of each key event
+    std::vector<SoundEvent> sounds_;
+    std::vector<size_t> sound_marks_;
+    size_t events_ = 0;
+    Audio audio_{*this};
     std::set<int32_t> open_windows_;
     std::map<int32_t, std::vector<std::string>> window_gauges_;
     std::vector<vk::GaugeHeader*> placed_;
@@ -184,6 +207,7 @@ class TestHost {
     std::vector<RoutineCall> routine_calls_;
     uint64_t frame_ = 0;
     double seconds_ = 0.0;
+    double clock_offset_ = 0.0;  // total of the clock jumps, seconds
 };
 
 }  // namespace vkhost

@@ -44,14 +44,29 @@ void GuardedSwitch::click_lower() const {
 
 void spring_press(uint8_t& counter) {
     if (counter == kSpringLatched) return;
-    if (counter == 0)
-        counter = kSpringPress;
-    else
-        counter = static_cast<uint8_t>(std::min<int>(counter + 2, kSpringHeldMax));
+    if (counter == 0) counter = kSpringPress;
+    if (counter <= kSpringPress) counter = static_cast<uint8_t>(counter + 2);
 }
 
 void spring_tick(uint8_t& counter) {
     if (counter != 0 && counter != kSpringLatched) --counter;
+}
+
+void spring_throw(int8_t& counter, SpringSide side) {
+    const int sign = static_cast<int>(side);
+    // The same rule as spring_press, on the magnitude of the thrown side.
+    int held = counter * sign;
+    if (counter == 0) held = kSpringPress;
+    if (held < 0) return;  // still held to the other side
+    if (held <= kSpringPress) held += 2;
+    counter = static_cast<int8_t>(held * sign);
+}
+
+void spring_return(int8_t& counter) {
+    if (counter < 0)
+        ++counter;
+    else if (counter > 0)
+        --counter;
 }
 
 void valve_travel(uint8_t& travel, bool open, bool powered, uint8_t step, uint8_t end) {

@@ -29,10 +29,12 @@ struct GuardedSwitch {
 
 // ---------------------------------------------------------------- spring-loaded controls
 
-// A press-to-test button or spring-loaded switch keeps a step counter: a click
-// sets 0 to 10, each repeat while held adds 2 (up to 12), and the owning gauge
-// lowers it by one per frame. The control acts while the counter is not 0. A
-// latched position is stored as 100 and does not run down.
+// A press-to-test button or spring-loaded switch keeps a step counter. Each
+// press, and each repeat while the button is held, first sets a counter at 0
+// to 10, then raises a counter from 1 to 10 by 2: a click gives 12, and a held
+// button never lets it fall below 10. The owning gauge lowers it by one per
+// frame, and the control acts while it is not 0: a click reaches 0 on the
+// twelfth frame. A latched position is stored as 100 and does not run down.
 inline constexpr uint8_t kSpringPress = 10;
 inline constexpr uint8_t kSpringHeldMax = 12;
 inline constexpr uint8_t kSpringLatched = 100;
@@ -42,6 +44,16 @@ void spring_tick(uint8_t& counter);
 inline bool spring_active(uint8_t counter) {
     return counter != 0;
 }
+
+// A spring-loaded switch thrown to either side of its centre keeps a signed
+// counter: negative while held to the first side, positive to the second, 0
+// centred. A throw runs the press rule above on that side (from the centre,
+// 12 frames); a throw to the other side does nothing until it has centred.
+enum class SpringSide : int8_t { first = -1, second = 1 };
+
+void spring_throw(int8_t& counter, SpringSide side);
+// One frame of the spring: the counter moves one step towards 0.
+void spring_return(int8_t& counter);
 
 // ---------------------------------------------------------------- valves
 

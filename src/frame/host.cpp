@@ -40,7 +40,14 @@ ServicesTable* services() {
 }
 
 double refresh(HostVar& v) {
-    call<Op::lookup_var>(&v);
+    // Without a host the record reads 0, not what an earlier host left in it.
+    ServicesTable* table = services();
+    auto lookup = table ? get_op<Op::lookup_var>(*table) : nullptr;
+    if (!lookup) {
+        v.value = 0.0;
+        return 0.0;
+    }
+    lookup(&v);
     return v.value;
 }
 

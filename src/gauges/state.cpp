@@ -1,5 +1,7 @@
 #include "gauges/state.h"
 
+#include "sound/sound_set.h"
+
 namespace vk {
 
 ElecState elec;
@@ -30,6 +32,7 @@ void reset_state() {
     warn = {};
     panel = {};
     debug = {};
+    reset_sound();
 }
 
 }  // namespace vk

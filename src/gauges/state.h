@@ -16,9 +16,9 @@
 
 namespace vk {
 
-// Puts every state record back to the values the module has at load. The
-// simulator never needs this (each load starts fresh); tests that keep one
-// module loaded use it between cases.
+// Puts every state record, and the sound set, back to the values the module
+// has at load. The simulator never needs this (each load starts fresh); tests
+// that keep one module loaded use it between cases.
 void reset_state();
 
 }  // namespace vk

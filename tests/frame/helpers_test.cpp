@@ -32,11 +32,15 @@ TEST(Convert, SaturatesInsteadOfOverflowing) {
 
 TEST(Controls, SpringCounterPressHoldRunDownAndLatch) {
     uint8_t c = 0;
-    vk::spring_press(c);
-    EXPECT_EQ(c, 10);
-    vk::spring_press(c);  // held: +2
+    vk::spring_press(c);  // 0 -> 10, then +2 in the same press
     EXPECT_EQ(c, 12);
     vk::spring_press(c);  // never above 12
+    EXPECT_EQ(c, 12);
+    vk::spring_tick(c);
+    vk::spring_press(c);  // held at 11: unchanged
+    EXPECT_EQ(c, 11);
+    vk::spring_tick(c);
+    vk::spring_press(c);  // held at 10: back to 12
     EXPECT_EQ(c, 12);
     for (int i = 0; i < 11; ++i) vk::spring_tick(c);
     EXPECT_TRUE(vk::spring_active(c));
@@ -49,6 +53,28 @@ TEST(Controls, SpringCounterPressHoldRunDownAndLatch) {
     vk::spring_tick(latched);
     vk::spring_press(latched);
     EXPECT_EQ(latched, vk::kSpringLatched);
+}
+
+TEST(Controls, TwoSidedSpringSwitchHoldsToOneSideAndCentres) {
+    int8_t t = 0;
+    vk::spring_throw(t, vk::SpringSide::first);
+    EXPECT_EQ(t, -12);
+    vk::spring_throw(t, vk::SpringSide::second);  // held the other way: ignored
+    EXPECT_EQ(t, -12);
+    vk::spring_return(t);
+    vk::spring_return(t);
+    vk::spring_throw(t, vk::SpringSide::first);  // -10 held: -12 again
+    EXPECT_EQ(t, -12);
+    for (int i = 0; i < 12; ++i) vk::spring_return(t);
+    EXPECT_EQ(t, 0);
+    vk::spring_return(t);  // centred stays centred
+    EXPECT_EQ(t, 0);
+    vk::spring_throw(t, vk::SpringSide::second);
+    EXPECT_EQ(t, 12);
+    vk::spring_return(t);
+    EXPECT_EQ(t, 11);
+    vk::spring_throw(t, vk::SpringSide::first);
+    EXPECT_EQ(t, 11);
 }
 
 TEST(Controls, ValveTravelStopsAtItsEndsAndNeedsPower) {

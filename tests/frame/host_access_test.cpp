@@ -60,6 +60,7 @@ TEST_F(LinkedHost, ExpressionsAndKeyEventsReachTheHost) {
 
 TEST(HostAccess, WithoutAHostEverythingIsHarmless) {
     ASSERT_EQ(vk::services(), nullptr);
+    vk::record(vk::Var::on_ground).value = 1.0;  // as an earlier host left it
     EXPECT_EQ(vk::var(vk::Var::on_ground), 0.0);
     EXPECT_FALSE(vk::var_flag(vk::Var::elec_failed));
     vk::send_key(vk::Key::gear_up);
