@@ -1,7 +1,7 @@
 #pragma once
 // Small recurring pieces of gauge code: click functions that put a switch of
-// a state record in one position, pictures with day and night copies, and
-// the constant horizontal value of moving images that only move vertically.
+// a state record in one position, and the constant horizontal value of moving
+// images that only move vertically.
 //
 //   area(6, 1, 27, 21, kCursorUp, kMouseLeft, switch_to<fuel, &FuelState::left_pump_c_switch, 1>)
 #include <cstdint>
@@ -18,13 +18,6 @@ template <auto& Record, auto Field, uint8_t To>
 int32_t VKCALL switch_to(const MousePoint*, uint32_t) {
     set_switch(Record.*Field, To);
     return 0;
-}
-
-// A picture drawn in one of two copies: the day copy under normal lighting,
-// the night copy while the night lighting is on; neither while not visible.
-inline void show_lit(ElementHeader* day, ElementHeader* night, bool visible, bool night_lighting) {
-    show(day, visible && !night_lighting);
-    show(night, visible && night_lighting);
 }
 
 // The horizontal value of a moving image that only moves vertically.

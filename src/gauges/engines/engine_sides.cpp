@@ -170,11 +170,6 @@ void run_relight(const StartSide& s) {
     if (own >= kRelightWindmill && other >= kRelightOther) send_key(s.starter);
 }
 
-void press_ignition(uint8_t& counter) {
-    if (counter == 0) counter = 10;
-    if (counter <= 10) counter = static_cast<uint8_t>(counter + 2);
-}
-
 void relight_up(const StartSide& s) {
     uint8_t& frames = eng.*s.relight_frames;
     if (eng.*s.relight_guard_closed) {

@@ -81,11 +81,6 @@ void run_start(const StartSide& side, bool can_start);
 // windmills and the other engine runs.
 void run_relight(const StartSide& side);
 
-// The ignition push-button of the start panel: a counter at rest becomes 12,
-// one of 10 or less rises by 2 while the button is held (never above 12), and
-// a larger one (a relight switch held up) is left alone.
-void press_ignition(uint8_t& counter);
-
 // The relight switch under its guard, upper and lower zones.
 void relight_up(const StartSide& side);
 void relight_down(const StartSide& side);

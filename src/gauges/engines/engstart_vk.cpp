@@ -2,6 +2,7 @@
 // push-button and the two ignition push-buttons. Its callback runs the ground
 // starts and the in-flight relights, engaging the host's starters frame by
 // frame.
+#include "frame/controls.h"
 #include "frame/element.h"
 #include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
@@ -33,12 +34,15 @@ int32_t VKCALL start(const MousePoint*, uint32_t) {
     if (eng.start_selector == 2) eng.right_start_request = 1;
     return 0;
 }
+// The ignition push-buttons run the relight command of their engine as a
+// press-to-test button: 12 frames from a click, kept between 10 and 12 while
+// held, and a longer command (a relight switch held up) is left alone.
 int32_t VKCALL ignition_1(const MousePoint*, uint32_t) {
-    press_ignition(eng.left_relight_frames);
+    spring_press(eng.left_relight_frames);
     return 0;
 }
 int32_t VKCALL ignition_2(const MousePoint*, uint32_t) {
-    press_ignition(eng.right_relight_frames);
+    spring_press(eng.right_relight_frames);
     return 0;
 }
 

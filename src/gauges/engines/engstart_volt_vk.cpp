@@ -1,8 +1,10 @@
 // The start supply voltmeter: the voltage the start panel has to turn a
 // starter with (ground power or the battery on standby). No callback: the
 // needle's value callback reads the start panel's state.
+#include "frame/convert.h"
 #include "frame/element.h"
 #include "frame/gauge_table.h"
+#include "frame/meter.h"
 #include "frame/mouse.h"
 #include "gauges/state.h"
 
@@ -15,16 +17,17 @@ constexpr uint8_t kTopVolts = 130;
 ScaleEntry kVolts[] = {point(0, -20, 35), point(50, 33, -11), point(100, 111, -7),
                        point(130, 149, 26)};
 
+// Held at the top of the dial; the clamp is written back.
 double VKCALL volts(ElementHeader*) {
-    if (eng.start_supply_volts > kTopVolts) eng.start_supply_volts = kTopVolts;
+    eng.start_supply_volts = to_u8(reading(eng.start_supply_volts, 0, kTopVolts));
     return eng.start_supply_volts;
 }
 
 constinit Chain elements{
     &hdr_engstart_volt_vk,
-    image(18816),                                                     // 0 dial
-    needle(544, At{67, 83}, Pivot{-1, 3}, kVolts, volts, 0x4003, 6),  // 1 needle
-    icon(1328, At{5, 75}, 0x3),                                       // 2 hub
+    image(18816),                       // 0 dial
+    needle(kMeterDial, kVolts, volts),  // 1 needle
+    meter_plate(),                      // 2 hub
 };
 
 // No areas of its own: the parent area alone.

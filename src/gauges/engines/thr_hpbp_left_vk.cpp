@@ -7,6 +7,7 @@
 #include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/mouse.h"
+#include "frame/panel_display.h"
 #include "gauges/engines/engine_sides.h"
 #include "gauges/state.h"
 
@@ -94,15 +95,15 @@ void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     run_levers(kLeftLevers);
 
     const bool night = panel.night_lighting;
-    for (int k = 1; k <= 5; ++k) show_lit(elements[k], elements[k + 5], true, night);
-    show_lit(elements[11], elements[13], !eng.left_bp_lever_open, night);
-    show_lit(elements[12], elements[14], eng.left_bp_lever_open, night);
+    for (int k = 1; k <= 5; ++k) show_day_night(elements[k], elements[k + 5], true, night);
+    show_day_night(elements[11], elements[13], !eng.left_bp_lever_open, night);
+    show_day_night(elements[12], elements[14], eng.left_bp_lever_open, night);
     const uint8_t selector = eng.start_selector;
-    show_lit(elements[15], elements[18], selector == 1, night);
-    show_lit(elements[16], elements[19], selector == 2, night);
-    show_lit(elements[17], elements[20], selector != 1 && selector != 2, night);
-    show_lit(elements[21], elements[23], eng.start_master, night);
-    show_lit(elements[22], elements[24], !eng.start_master, night);
+    show_day_night(elements[15], elements[18], selector == 1, night);
+    show_day_night(elements[16], elements[19], selector == 2, night);
+    show_day_night(elements[17], elements[20], selector != 1 && selector != 2, night);
+    show_day_night(elements[21], elements[23], eng.start_master, night);
+    show_day_night(elements[22], elements[24], !eng.start_master, night);
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 // Engine 2's throttle with its HP and BP fuel levers, the mirror image of
 // engine 1's without the start panel switches.
+#include "frame/bitmaps.h"
 #include "frame/element.h"
 #include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/mouse.h"
+#include "frame/panel_display.h"
 #include "gauges/engines/engine_sides.h"
 #include "gauges/state.h"
 
@@ -27,8 +29,8 @@ constexpr uint32_t kHiddenPicture = 0x3 | kHidden;
 
 constinit Chain elements{
     &hdr_thr_hpbp_right_vk,
-    image(14128),          // 0 pedestal
-    throttle(14592, 0x3),  // 1..5 throttle lever
+    image(own_background(GaugeId::thr_hpbp_right_vk)),  // 0 pedestal
+    throttle(14592, 0x3),                               // 1..5 throttle lever
     throttle(14624, 0x3),
     throttle(14656, 0x3),
     throttle(14688, 0x3),
@@ -81,9 +83,9 @@ void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     run_levers(kRightLevers);
 
     const bool night = panel.night_lighting;
-    for (int k = 1; k <= 5; ++k) show_lit(elements[k], elements[k + 5], true, night);
-    show_lit(elements[11], elements[13], !eng.right_bp_lever_open, night);
-    show_lit(elements[12], elements[14], eng.right_bp_lever_open, night);
+    for (int k = 1; k <= 5; ++k) show_day_night(elements[k], elements[k + 5], true, night);
+    show_day_night(elements[11], elements[13], !eng.right_bp_lever_open, night);
+    show_day_night(elements[12], elements[14], eng.right_bp_lever_open, night);
 }
 
 }  // namespace

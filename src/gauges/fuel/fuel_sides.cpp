@@ -5,7 +5,7 @@
 
 #include "frame/controls.h"
 #include "frame/drum.h"
-#include "frame/gauge_parts.h"
+#include "frame/panel_display.h"
 #include "sound/sound_set.h"
 
 namespace vk {
@@ -238,7 +238,7 @@ void draw_pump_panel(const FeedSide& s, ElementHeader* const* e) {
     const bool visible[kPumpPictures] = {c == 1, c != 1, a != 0,           false,  a == 0,
                                          b == 1, b == 0, b != 0 && b != 1, d != 0, d == 0};
     for (int k = 0; k < kPumpPictures; ++k)
-        show_lit(e[1 + k], e[1 + kPumpPictures + k], visible[k], night);
+        show_day_night(e[1 + k], e[1 + kPumpPictures + k], visible[k], night);
 
     const bool low_level = low_level_lamp(s), low_pressure = low_pressure_lamp(s);
     show(e[21], low_level && !alternate);

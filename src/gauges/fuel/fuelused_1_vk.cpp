@@ -4,6 +4,7 @@
 #include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/mouse.h"
+#include "frame/panel_display.h"
 #include "gauges/fuel/fuel_sides.h"
 #include "gauges/state.h"
 
@@ -59,8 +60,8 @@ void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     const bool pressed = fuel.fuel_used_1_button_frames != 0;
     if (pressed) --fuel.fuel_used_1_button_frames;
     const bool night = panel.night_lighting;
-    show_lit(elements[6], elements[14], !pressed, night);
-    show_lit(elements[7], elements[15], pressed, night);
+    show_day_night(elements[6], elements[14], !pressed, night);
+    show_day_night(elements[7], elements[15], pressed, night);
     for (int k = 8; k <= 13; ++k) show(elements[k], night);
 }
 
