@@ -11,6 +11,7 @@ namespace {
 class Levers : public LinkedHost {
   protected:
     Levers() {
+        host.place("toggle_pan_start");  // the gauge that loads the sound set
         host.place("thr_hpbp_left_vk");
         host.place("thr_hpbp_right_vk");
     }
@@ -65,6 +66,8 @@ TEST_F(Levers, FuelOnExactlyWhileBothLeversAreOpen) {
     EXPECT_EQ(vk::eng.left_lever_position, 100u);
     host.run_frames(1);
     EXPECT_EQ(vk::eng.left_lever_position, 60u);
+
+    EXPECT_TRUE(host.sounds().empty());  // the levers make no sound
 
     // A host that turns the fuel off behind the levers' back is corrected.
     host.set(id(vk::Var::fuel_control_1), 0.0);

@@ -210,7 +210,9 @@ TEST_F(Relight, IgnitionButtonHoldsTheCommandWithoutCuttingARelight) {
 }
 
 TEST_F(Relight, LowerZoneBringsTheSwitchDownThenClosesTheGuard) {
+    host.place("toggle_pan_start");  // the gauge that loads the sound set
     host.place("eng_relight_vk");
+    const size_t m = host.mark();
     host.click("eng_relight_vk", 0);
     host.run_frames(1);
     EXPECT_TRUE(host.shown("eng_relight_vk", 4));  // up
@@ -220,8 +222,11 @@ TEST_F(Relight, LowerZoneBringsTheSwitchDownThenClosesTheGuard) {
     EXPECT_EQ(vk::eng.left_relight_guard_closed, 0);
     host.run_frames(1);
     EXPECT_TRUE(host.shown("eng_relight_vk", 3));  // down
+    EXPECT_TRUE(host.sounds_since(m).empty());
     host.click("eng_relight_vk", 1);
     EXPECT_EQ(vk::eng.left_relight_guard_closed, 1);
+    ASSERT_EQ(host.sounds_since(m).size(), 1u);
+    EXPECT_EQ(host.sounds_since(m)[0].name, "CACHEMETAL");
     host.run_frames(1);
     for (int k : {1, 3, 4}) EXPECT_FALSE(host.shown("eng_relight_vk", k));
     // Under a closed guard the upper zone only opens it.

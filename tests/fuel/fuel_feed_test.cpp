@@ -2,6 +2,8 @@
 // latch, the feed pressure frame by frame, the tank each engine is fed from
 // and the host selector and valve commands.
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "support.h"
 
@@ -31,6 +33,11 @@ class FuelFeed : public LinkedHost {
         return static_cast<int>(
             std::count_if(keys.begin(), keys.end(), [&](auto& e) { return e.id == id(k); }));
     }
+    std::vector<std::string> sounds(size_t mark) const {
+        std::vector<std::string> names;
+        for (const auto& s : host.sounds_since(mark)) names.push_back(s.name);
+        return names;
+    }
     void all_left_pumps_off() {
         vk::fuel.left_pump_a_switch = 0;
         vk::fuel.left_pump_b_switch = 0;
@@ -39,6 +46,7 @@ class FuelFeed : public LinkedHost {
 };
 
 TEST_F(FuelFeed, PumpsRunFromTheirBusesAndTheAutomaticOneBelow200Kg) {
+    host.place("toggle_pan_start");  // the gauge that loads the sound set
     host.place("fuel_pumps_lh_vk");
     host.run_frames(1);
     // Switches at load: A on, B automatic, C off, D on; the tank holds 200 kg.
@@ -53,8 +61,13 @@ TEST_F(FuelFeed, PumpsRunFromTheirBusesAndTheAutomaticOneBelow200Kg) {
     EXPECT_EQ(vk::fuel.left_pump_b_running, 1);
     EXPECT_TRUE(host.shown("fuel_pumps_lh_vk", 21));  // low level
 
+    const size_t m = host.mark();
     host.click("fuel_pumps_lh_vk", 5);  // pump C on
+    host.click("fuel_pumps_lh_vk", 5);  // already on: no second click
     host.click("fuel_pumps_lh_vk", 3);  // pump B off
+    host.click("fuel_pumps_lh_vk", 0);  // pump A "on" at position 2: already on
+    EXPECT_EQ(sounds(m), (std::vector<std::string>{"CLICK", "CLICK"}));
+    EXPECT_EQ(vk::fuel.left_pump_a_switch, 2);
     host.run_frames(1);
     EXPECT_EQ(vk::fuel.left_pump_c_running, 1);
     EXPECT_EQ(vk::fuel.left_pump_b_running, 0);
@@ -270,12 +283,15 @@ TEST_F(FuelFeed, SelectorEventSentOnceUntilTheHostReadsBack) {
 }
 
 TEST_F(FuelFeed, HostValvesFollowTheSwitchesWithTheEssentialBus) {
+    host.place("toggle_pan_start");
     place_feed();
     host.run_frames(2);
     const size_t m = host.mark();
     host.click("fuel_valves_lh_vk", 3);  // the second switch down closes the one valve
+    host.click("fuel_valves_lh_vk", 1);  // the first one: already down, no sound
     EXPECT_EQ(vk::fuel.left_lp_valve_switch, 0);
     EXPECT_EQ(vk::fuel.left_lp_valve_open, 0);
+    EXPECT_EQ(sounds(m), std::vector<std::string>{"CLICK"});
     host.run_frames(5);
     EXPECT_EQ(count(m, vk::Key::fuel_valve_1_toggle), 1);
     EXPECT_EQ(host.get(id(vk::Var::fuel_valve_1)), 0.0);
