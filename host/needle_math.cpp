@@ -15,7 +15,8 @@ double point_angle(int px, int py, int x, int y) {
 
 double needle_target_angle(const vk::Needle& n, double value) {
     const int count = n.scale_count;
-    if (!n.scale || count <= 0) return 0.0;
+    // Without a table the value is the angle itself (a knob turned by degrees).
+    if (!n.scale || count <= 0) return std::isfinite(value) ? std::remainder(value, 360.0) : 0.0;
     // Unwrapped angle of each entry.
     std::vector<double> angle(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {

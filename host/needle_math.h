@@ -11,7 +11,8 @@ double point_angle(int pivot_x, int pivot_y, int x, int y);
 // The angle a needle's scale table gives for `value`: linear in value between
 // neighbouring entries, held at the end entry beyond either end. Successive
 // entries are unwrapped so that a dial may turn through more than 180
-// degrees. A NaN value gives the first entry's angle.
+// degrees. A NaN value gives the first entry's angle. A needle without a
+// table turns by its value in degrees (NaN and infinities: 0).
 double needle_target_angle(const vk::Needle& needle, double value);
 
 // One frame of a needle's movement towards `target`, at most `max_turn`

@@ -1,6 +1,7 @@
 #include "host/test_host.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstring>
 #include <stdexcept>
@@ -102,6 +103,14 @@ std::map<const vk::LinkageRecord*, std::vector<std::pair<ElementHeader*, uint32_
 pristine_flags() {
     static std::map<const vk::LinkageRecord*, std::vector<std::pair<ElementHeader*, uint32_t>>> m;
     return m;
+}
+
+// The module's name in a panel configuration's gauge lines.
+bool is_this_module(const std::string& module) {
+    if (module.size() != 7) return false;
+    for (size_t i = 0; i < 7; ++i)
+        if (std::tolower(static_cast<unsigned char>(module[i])) != "vkmorl1"[i]) return false;
+    return true;
 }
 
 std::string full_name(const std::string& name) {
@@ -238,6 +247,36 @@ void TestHost::toggle_window(int32_t ident) {
 void TestHost::set_window_gauges(int32_t ident, std::vector<std::string> gauges) {
     for (const std::string& name : gauges) require(name);
     window_gauges_[ident] = std::move(gauges);
+}
+
+void TestHost::use_panel(PanelConfig config) {
+    std::string missing;
+    for (const PanelWindow& w : config.windows)
+        for (const PanelGauge& g : w.gauges)
+            if (is_this_module(g.module) && !gauge(g.name))
+                missing += "\n" + config.file + ":" + std::to_string(g.line) +
+                           ": the module has no gauge named \"" + g.name + "\"";
+    if (!missing.empty()) throw std::invalid_argument("unknown gauges in the panel:" + missing);
+    panel_ = std::move(config);
+    for (const PanelWindow& w : panel_.windows) {
+        if (!w.ident) continue;
+        std::vector<std::string> names;
+        for (const PanelGauge& g : w.gauges)
+            if (is_this_module(g.module)) names.push_back(g.name);
+        set_window_gauges(*w.ident, std::move(names));
+    }
+    for (const PanelWindow& w : panel_.windows)
+        if (w.ident && w.visible) open_window(*w.ident);
+}
+
+void TestHost::load_panel_config(const std::string& path) {
+    PanelConfigResult r = read_panel_config(path);
+    if (!r.ok()) {
+        std::string all = "the panel configuration has errors:";
+        for (const std::string& e : r.errors) all += "\n" + e;
+        throw std::runtime_error(all);
+    }
+    use_panel(std::move(r.config));
 }
 
 // ---------------------------------------------------------------- frames

@@ -19,6 +19,7 @@
 #include "host/audio.h"
 #include "host/effects.h"
 #include "host/module.h"
+#include "host/panel_config.h"
 
 namespace vkhost {
 
@@ -75,6 +76,20 @@ class TestHost {
     void toggle_window(int32_t ident);
     // Which gauges a window places when it opens.
     void set_window_gauges(int32_t ident, std::vector<std::string> gauges);
+    std::vector<int32_t> open_windows() const {
+        return {open_windows_.begin(), open_windows_.end()};
+    }
+
+    // ---- panel configuration
+    // Places gauges by a panel configuration: each window with an ident places
+    // the gauges of this module ("vkmorl1!...") that it lists, and the windows
+    // marked visible open at once. Throws std::invalid_argument naming the
+    // file and line of every gauge the module does not have.
+    void use_panel(PanelConfig config);
+    // Reads, checks and uses a panel.cfg; throws std::runtime_error listing
+    // every malformed line.
+    void load_panel_config(const std::string& path);
+    const PanelConfig& panel() const { return panel_; }
 
     // ---- time
     void run_frames(int frames);
@@ -202,6 +217,7 @@ class TestHost {
     Audio audio_{*this};
     std::set<int32_t> open_windows_;
     std::map<int32_t, std::vector<std::string>> window_gauges_;
+    PanelConfig panel_;
     std::vector<vk::GaugeHeader*> placed_;
     std::map<const vk::ElementHeader*, ElementView> views_;
     std::vector<RoutineCall> routine_calls_;

@@ -3,7 +3,8 @@
 set -eu
 export DEBIAN_FRONTEND=noninteractive
 packages="cmake make g++ g++-multilib g++-mingw-w64-i686 googletest libbenchmark-dev
-          qemu-user clang-format clang libclang-rt-14-dev libcairo2-dev libsdl2-dev sox"
+          qemu-user clang-format clang libclang-rt-14-dev libcairo2-dev pkg-config
+          fonts-dejavu-core libsdl2-dev sox"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
