@@ -1,4 +1,4 @@
-// Click functions for switch positions; the constant value of vertical moving images.
+// Click functions that put a switch of a state record in one position.
 #include <gtest/gtest.h>
 
 #include "frame/gauge_parts.h"
@@ -19,11 +19,6 @@ TEST(GaugeParts, SwitchClickMovesOnlyItsFieldToItsPosition) {
     EXPECT_EQ(vk::fuel.left_pump_b_switch, 2);
     EXPECT_EQ(vk::fuel.right_pump_b_switch, 2);  // the other side untouched
     vk::reset_state();
-}
-
-TEST(GaugeParts, MovingImagesThatOnlyMoveVerticallyStandAtOne) {
-    vk::ElementHeader e = vk::icon(1, vk::At{}, 0x3);
-    EXPECT_EQ(vk::unit_value(&e), 1.0);
 }
 
 }  // namespace
