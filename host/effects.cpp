@@ -19,6 +19,8 @@ void register_all_effects(EffectRegistry& registry) {
     register_gear_effects(registry);
     register_flight_control_effects(registry);
     register_flight_effects(registry);
+    register_engine_effects(registry);
+    register_fuel_effects(registry);
 }
 
 }  // namespace vkhost

@@ -41,5 +41,7 @@ void register_electrical_effects(EffectRegistry& registry);
 void register_gear_effects(EffectRegistry& registry);
 void register_flight_control_effects(EffectRegistry& registry);
 void register_flight_effects(EffectRegistry& registry);
+void register_engine_effects(EffectRegistry& registry);
+void register_fuel_effects(EffectRegistry& registry);
 
 }  // namespace vkhost
