@@ -145,3 +145,21 @@ TEST_F(HydraulicLoss, ServoPowerLostCentresTheControlsOnlyWhileItHolds) {
 
 }  // namespace
 }  // namespace vktest
+
+namespace vktest {
+namespace {
+
+// In the cockpit the effects run in the start panel's toggle gauge.
+TEST_F(Hydraulics, TheStartPanelToggleGaugeCarriesTheLossEffects) {
+    host.place("toggle_pan_start");
+    in_flight(250.0);
+    vk::hyd.blue_pressure = 1750;
+    vk::hyd.yellow1_pressure = 1899;
+    const size_t mark = host.mark();
+    host.run_frames(5);
+    EXPECT_EQ(vk::hyd.servo_power_lost, 1);
+    EXPECT_EQ(sent(mark, vk::Key::aileron_centre), 5);
+}
+
+}  // namespace
+}  // namespace vktest

@@ -1,11 +1,13 @@
 // The start panel's toggle zone on the main panel: drawn while the toggle
 // zones are shown; a click opens or closes the start, TADG and battery switch
 // panels together. The gauge's install and kill also carry the cockpit's sound
-// set: it exists from this gauge's install to its kill.
+// set: it exists from this gauge's install to its kill; and its pre-update
+// runs the effects of lost hydraulics on the airbrakes, brakes and controls.
 #include "frame/element.h"
 #include "frame/gauge_table.h"
 #include "frame/host.h"
 #include "frame/mouse.h"
+#include "gauges/hydraulics/hydraulic_loss.h"
 #include "gauges/state.h"
 #include "sound/sound_set.h"
 
@@ -31,6 +33,7 @@ constexpr auto kMouse = mouse_list(kNoHelp, tooltip("display/hide start, TADG an
 
 void pre_update() {
     show(elements[0], panel.toggles_visible);
+    hydraulic_loss_effects();
 }
 
 void VKCALL callback(GaugeHeader*, int32_t service, uint32_t extra) {
