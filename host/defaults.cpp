@@ -1,6 +1,7 @@
 #include "host/defaults.h"
 
 #include "frame/host_vars.h"
+#include "host/flight.h"
 #include "host/test_host.h"
 
 namespace vkhost {
@@ -81,6 +82,14 @@ void set_parked_defaults(TestHost& h) {
     h.set(id(Var::left_tank_2_capacity), 1500.0);
     h.set(id(Var::right_tank_2_capacity), 1500.0);
     h.set(id(Var::centre_tank_capacity), 0.0);
+
+    // No instrument failed.
+    for (Var failure :
+         {Var::machmeter_failed, Var::altimeter_failed, Var::adi_failed_a, Var::adi_failed_b})
+        h.set(id(failure), 0.0);
+
+    // The weight of the empty aircraft, its load and the fuel in the tanks.
+    h.compute_expression(kTotalWeightExpression, [&h] { return total_weight_kg(h); });
 }
 
 }  // namespace vkhost

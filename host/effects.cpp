@@ -16,6 +16,11 @@ void EffectRegistry::step(TestHost& host, double dt) const {
 void register_all_effects(EffectRegistry& registry) {
     register_panel_effects(registry);
     register_electrical_effects(registry);
+    register_gear_effects(registry);
+    register_flight_control_effects(registry);
+    register_flight_effects(registry);
+    register_engine_effects(registry);
+    register_fuel_effects(registry);
 }
 
 }  // namespace vkhost

@@ -38,5 +38,10 @@ void register_all_effects(EffectRegistry& registry);
 // One per system.
 void register_panel_effects(EffectRegistry& registry);
 void register_electrical_effects(EffectRegistry& registry);
+void register_gear_effects(EffectRegistry& registry);
+void register_flight_control_effects(EffectRegistry& registry);
+void register_flight_effects(EffectRegistry& registry);
+void register_engine_effects(EffectRegistry& registry);
+void register_fuel_effects(EffectRegistry& registry);
 
 }  // namespace vkhost

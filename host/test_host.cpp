@@ -308,6 +308,7 @@ void TestHost::run_frames(int frames) {
 void TestHost::update_elements(ElementHeader* root, int) {
     walk(root, [&](ElementHeader* e) {
         ElementView& v = views_[e];
+        v.drawn = true;
         auto refresh = [&](vk::HostVar* sources) {
             for (int i = 0; i < 3; ++i)
                 if (sources[i].id != 0) on_lookup(&sources[i]);
@@ -430,11 +431,21 @@ void TestHost::set_expression(const std::string& expression, double value) {
     expressions_[expression] = value;
 }
 
+void TestHost::compute_expression(const std::string& expression, std::function<double()> value) {
+    computed_expressions_[expression] = std::move(value);
+}
+
 bool TestHost::on_calculator(const char* code, double* result) const {
     if (!code) return false;
-    auto it = expressions_.find(code);
-    if (it == expressions_.end()) return false;
-    if (result) *result = it->second;
+    double value = 0.0;
+    if (auto it = expressions_.find(code); it != expressions_.end()) {
+        value = it->second;
+    } else if (auto c = computed_expressions_.find(code); c != computed_expressions_.end()) {
+        value = c->second();
+    } else {
+        return false;
+    }
+    if (result) *result = value;
     return true;
 }
 

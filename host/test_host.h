@@ -36,6 +36,7 @@ struct ElementView {
     double value_angle = 0.0;  // sprite angle
     double angle = 0.0;        // needle angle on screen, degrees clockwise from up
     bool angle_known = false;  // the needle has been drawn once
+    bool drawn = false;        // the element has been drawn once (its values are known)
 };
 
 class TestHost {
@@ -112,6 +113,9 @@ class TestHost {
     void provide_named(const std::string& name, double value = 0.0);  // an add-on registers it
     std::optional<double> named(const std::string& name) const;
     void set_expression(const std::string& expression, double value);
+    // An expression the host computes each time the module evaluates it
+    // (a constant set with set_expression takes precedence).
+    void compute_expression(const std::string& expression, std::function<double()> value);
 
     // ---- key events and sounds
     // A mark in the host's history of key events and sounds.
@@ -209,6 +213,7 @@ class TestHost {
     std::map<int32_t, uint64_t> lookups_;
     std::vector<std::pair<std::string, double>> named_;
     std::map<std::string, double> expressions_;
+    std::map<std::string, std::function<double()>> computed_expressions_;
     std::vector<KeyEventRecord> keys_;
     std::vector<size_t> key_marks_;  // the history position of each key event
     std::vector<SoundEvent> sounds_;

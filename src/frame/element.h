@@ -127,6 +127,20 @@ constexpr MovingImage moving_image(int32_t bitmap, At at, ElementCallback x_valu
                        travel.y};
 }
 
+// The x value of a digit drum: a drum never moves sideways.
+inline double VKCALL drum_column(ElementHeader*) {
+    return 1.0;
+}
+
+// A digit drum: a moving image whose strip holds `digits` digits stacked
+// vertically, `pitch` pixels apart. Its y value is the position shown, 0 to
+// `digits`, mapped onto the whole strip; its x value is always 1.
+constexpr MovingImage digit_drum(int32_t bitmap, At at, ElementCallback position, int32_t pitch,
+                                 int32_t digits = 10, uint32_t flags = 0x3) {
+    return moving_image(bitmap, at, drum_column, Range{0, 1}, position,
+                        Range{0, static_cast<float>(digits)}, Travel{0, pitch * digits}, flags);
+}
+
 // A bitmap shifted in x and y with no mask.
 constexpr MovingImage slider(int32_t bitmap, At at, ElementCallback x_value, Range x,
                              ElementCallback y_value, Range y, Travel travel,

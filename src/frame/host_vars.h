@@ -25,8 +25,9 @@ enum class Var : int32_t {
     to_from = 0x2B,                // TO/FROM: 1 TO, 2 FROM
     glide_slope_usable = 0x2C,     // glide slope usable when exactly 1.0
     nav_course = 0x2D,             // selected course, degrees 0..360
-    nav_signal = 0x31,  // navigation signal, 0 or less means none; scales the deviation bands
-    on_ground = 0x3C,   // 1.0 on the ground, 0.0 in flight
+    nav_1_flags = 0x2E,  // nav receiver 1 flag bits, read as a 32-bit integer; 0x40, 0x80 localizer
+    nav_signal = 0x31,   // navigation signal, 0 or less means none; scales the deviation bands
+    on_ground = 0x3C,    // 1.0 on the ground, 0.0 in flight
     indicated_airspeed = 0x3D,       // indicated airspeed, kt
     airspeed_second_pointer = 0x3F,  // second airspeed pointer input; kt = value / 128
     mach = 0x40,                     // Mach input; Machmeter pointer = value / 20 - 5
@@ -169,6 +170,7 @@ inline constexpr Var kAllVars[] = {
     Var::to_from,
     Var::glide_slope_usable,
     Var::nav_course,
+    Var::nav_1_flags,
     Var::nav_signal,
     Var::on_ground,
     Var::indicated_airspeed,
@@ -288,6 +290,6 @@ inline constexpr Var kAllVars[] = {
     Var::flap_angle_left,
     Var::flap_angle_right,
 };
-static_assert(std::size(kAllVars) == 137);
+static_assert(std::size(kAllVars) == 138);
 
 }  // namespace vk

@@ -42,8 +42,8 @@ TEST_F(LinkedHost, AnAbsentNamedVariableReadsZeroAndIsNeverWritten) {
 }
 
 TEST_F(LinkedHost, ExpressionsAndKeyEventsReachTheHost) {
-    EXPECT_EQ(vk::evaluate("(A:TOTAL WEIGHT,kilogram)"), 0.0);  // unknown yet: 0
-    host.set_expression("(A:TOTAL WEIGHT,kilogram)", 52000.0);
+    EXPECT_EQ(vk::evaluate("(L:NOBODY ANSWERS,number)"), 0.0);  // unknown: 0
+    host.set_expression("(A:TOTAL WEIGHT,kilogram)", 52000.0);  // a constant wins
     EXPECT_EQ(vk::evaluate("(A:TOTAL WEIGHT,kilogram)"), 52000.0);
 
     const size_t m = host.mark();

@@ -278,10 +278,12 @@ TEST_F(Render, WindowPlacesGaugesByTheirPositionAndScalesThemToTheirWidth) {
     vkhost::BitmapStore bitmaps(VK_BITMAP_DIR);  // the module's own pictures
     const Canvas alone = vkhost::render_gauge(host, debug, bitmaps);
     ASSERT_GT(alone.width(), 1);
+    ASSERT_FALSE(host.pending_gauges().empty());
+    const std::string pending = host.pending_gauges().back();  // one not built yet
     const auto r = vkhost::parse_panel_config(
         "[Window00]\nident=321\nsize_mm=400,500\n"
         "gauge00=vkmorl1!testgauge2k, 10, 20, " +
-            std::to_string(2 * alone.width()) + "\ngauge01=vkmorl1!morvalde ias_vk, 250, 30, 100\n",
+            std::to_string(2 * alone.width()) + "\ngauge01=vkmorl1!" + pending + ", 250, 30, 100\n",
         "w.cfg");
     ASSERT_TRUE(r.ok());
     const Canvas w = vkhost::render_window(host, r.config.windows[0], bitmaps);

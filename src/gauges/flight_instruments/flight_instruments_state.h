@@ -73,10 +73,11 @@ struct FlightInstrState {
     double alt_disp_ft = 0.0;         // altitude on the main altimeter counter, ft
     double alt_needle = 0.0;          // main altimeter pointer, 0..100 per 1000 ft
     double alt_drum[4] = {};          // tens-and-units, hundreds, thousands, ten-thousands drums
-    double baro_inhg_digits[4] = {};  // inHg setting counter drum positions
-    double baro_hpa_digits[4] = {};   // hPa setting counter drum positions
+    double baro_inhg_digits[4] = {};  // inHg setting counter drums, units first
+    double baro_hpa_digits[4] = {};   // hPa setting counter drums, units first
     double stby_baro_hpa = 0.0;       // standby altimeter setting, hPa (950..1050)
     uint8_t stby_baro_captured = 0;   // standby setting has been taken from the host setting
+    double stby_alt_ft = 0.0;         // altitude shown by the standby altimeter, ft
     uint8_t stby_window_shown = 0;    // standby setting window visible after a knob turn
     double stby_window_tick = 0.0;    // tick of the last standby knob turn
     double vsi_fpm = 0.0;             // vertical speed, ft/min (-6000..+6000)

@@ -1,9 +1,11 @@
 // The start panel's toggle zone on the main panel: drawn while the toggle
 // zones are shown; a click opens or closes the start, TADG and battery switch
 // panels together. The gauge's install and kill also carry the cockpit's sound
-// set: it exists from this gauge's install to its kill.
+// set: it exists from this gauge's install to its kill; and its pre-update
+// runs the effects of lost hydraulics on the airbrakes, brakes and controls.
 #include "frame/gauge_table.h"
 #include "frame/toggle_zone.h"
+#include "gauges/hydraulics/hydraulic_loss.h"
 #include "sound/sound_set.h"
 
 namespace vk {
@@ -22,6 +24,7 @@ void VKCALL callback(GaugeHeader* g, int32_t service, uint32_t extra) {
             break;
         case Service::pre_update:
             show_zone(g);
+            hydraulic_loss_effects();
             break;
         case Service::kill:
             kill_sound_set();

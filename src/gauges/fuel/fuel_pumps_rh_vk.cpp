@@ -1,0 +1,84 @@
+// The right fuel pump panel, the mirror image of the left one: pumps A to D of
+// the right side and their lamps. Its callback runs the right side's pumps and
+// moves engine 2's host selector, working from the selector values that the
+// left pump panel read.
+#include "frame/element.h"
+#include "frame/gauge_parts.h"
+#include "frame/gauge_table.h"
+#include "frame/host.h"
+#include "frame/mouse.h"
+#include "gauges/fuel/fuel_sides.h"
+#include "gauges/state.h"
+
+namespace vk {
+namespace {
+
+constexpr int32_t kUp = 12832, kMiddle = 4976, kDown = 12816;
+constexpr int32_t kUpNight = 13136, kMiddleNight = 13104, kDownNight = 13120;
+constexpr uint32_t kPicture = 0x3 | kHidden;
+
+constinit Chain elements{
+    &hdr_fuel_pumps_rh_vk,
+    image(13088),                         // 0 panel
+    icon(kUp, At{44, 3}, kPicture),       // 1 pump C on
+    icon(kDown, At{44, 21}, kPicture),    // 2 pump C off
+    icon(kUp, At{13, 3}, kPicture),       // 3 pump A on
+    icon(kMiddle, At{13, 15}, kPicture),  // 4 pump A middle (never drawn)
+    icon(kDown, At{13, 21}, kPicture),    // 5 pump A off
+    icon(kUp, At{44, 48}, kPicture),      // 6 pump B on
+    icon(kMiddle, At{44, 59}, kPicture),  // 7 pump B off
+    icon(kDown, At{44, 65}, kPicture),    // 8 pump B automatic
+    icon(kUp, At{13, 48}, kPicture),      // 9 pump D on
+    icon(kDown, At{13, 65}, kPicture),    // 10 pump D off
+    icon(kUpNight, At{44, 3}, kPicture),  // 11..20 the same by night
+    icon(kDownNight, At{44, 21}, kPicture),
+    icon(kUpNight, At{13, 3}, kPicture),
+    icon(kMiddleNight, At{13, 15}, kPicture),
+    icon(kDownNight, At{13, 21}, kPicture),
+    icon(kUpNight, At{44, 48}, kPicture),
+    icon(kMiddleNight, At{44, 59}, kPicture),
+    icon(kDownNight, At{44, 65}, kPicture),
+    icon(kUpNight, At{13, 48}, kPicture),
+    icon(kDownNight, At{13, 65}, kPicture),
+    icon(4880, At{44, 96}, kPicture),   // 21 low level
+    icon(13152, At{44, 96}, kPicture),  // 22 low level, alternate
+    icon(4912, At{10, 96}, kPicture),   // 23 low pressure
+    icon(13168, At{10, 96}, kPicture),  // 24 low pressure, alternate
+};
+
+// Pump A counts as on at any non-zero position; "on" moves it only from off.
+int32_t VKCALL pump_a_on(const MousePoint*, uint32_t) {
+    if (!fuel.right_pump_a_switch) set_switch(fuel.right_pump_a_switch, 1);
+    return 0;
+}
+
+constexpr auto kMouse = mouse_list(
+    kNoHelp, area(6, 1, 27, 21, kCursorUp, kMouseLeft, pump_a_on),
+    area(6, 22, 27, 21, kCursorDown, kMouseLeft,
+         switch_to<fuel, &FuelState::right_pump_a_switch, 0>),
+    area(37, 45, 27, 14, kCursorUp, kMouseLeft,
+         switch_to<fuel, &FuelState::right_pump_b_switch, 1>),
+    area(37, 59, 27, 14, kCursorHand, kMouseLeft,
+         switch_to<fuel, &FuelState::right_pump_b_switch, 0>),
+    area(37, 73, 27, 14, kCursorDown, kMouseLeft,
+         switch_to<fuel, &FuelState::right_pump_b_switch, 2>),
+    area(37, 1, 27, 21, kCursorUp, kMouseLeft, switch_to<fuel, &FuelState::right_pump_c_switch, 1>),
+    area(37, 22, 27, 21, kCursorDown, kMouseLeft,
+         switch_to<fuel, &FuelState::right_pump_c_switch, 0>),
+    area(6, 45, 27, 21, kCursorUp, kMouseLeft, switch_to<fuel, &FuelState::right_pump_d_switch, 1>),
+    area(6, 66, 27, 21, kCursorDown, kMouseLeft,
+         switch_to<fuel, &FuelState::right_pump_d_switch, 0>));
+
+void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
+    if (service != static_cast<int32_t>(Service::pre_update)) return;
+    run_pumps(kRightFeed);
+    draw_pump_panel(kRightFeed, elements.index);
+    command_selector(kRightFeed, wanted_selector(kRightFeed, kLeftFeed));
+}
+
+}  // namespace
+
+GaugeHeader hdr_fuel_pumps_rh_vk =
+    gauge_header(GaugeId::fuel_pumps_rh_vk, elements.list, kMouse.data(), update);
+
+}  // namespace vk

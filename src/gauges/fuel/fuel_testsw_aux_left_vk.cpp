@@ -1,0 +1,29 @@
+// The test push-button of the left auxiliary tank gauge: starts its test sweep.
+#include "frame/element.h"
+#include "frame/gauge_table.h"
+#include "frame/mouse.h"
+#include "gauges/state.h"
+
+namespace vk {
+namespace {
+
+constinit Chain elements{
+    &hdr_fuel_testsw_aux_left_vk,
+    image(13600),  // 0 push-button
+};
+
+int32_t VKCALL test(const MousePoint*, uint32_t) {
+    fuel.left_aux_test = 1;
+    return 0;
+}
+
+constexpr auto kMouse = mouse_list(kNoHelp, area(0, 0, 20, 20, kCursorHand, kMouseLeft, test));
+
+void VKCALL update(GaugeHeader*, int32_t, uint32_t) {}
+
+}  // namespace
+
+GaugeHeader hdr_fuel_testsw_aux_left_vk =
+    gauge_header(GaugeId::fuel_testsw_aux_left_vk, elements.list, kMouse.data(), update);
+
+}  // namespace vk

@@ -1,0 +1,85 @@
+// The standby brake dial (red circuit): accumulator pressure and the left and
+// right brake pressures. The standby brakes act with the parking brake lever
+// out of its released position, or by themselves when green cannot brake.
+#include "frame/element.h"
+#include "frame/gauge_table.h"
+#include "frame/host.h"
+#include "frame/mouse.h"
+#include "frame/pressure.h"
+#include "gauges/hydraulics/brakes.h"
+#include "gauges/state.h"
+
+namespace vk {
+namespace {
+
+constexpr uint16_t kRedEmpty = 50;       // red at or below this holds only the parking brake
+constexpr uint16_t kRedBrakes = 1400;    // red above this works the pedals
+constexpr uint16_t kGreenBrakes = 1400;  // green below this hands the pedals over to red
+constexpr double kParkingSet = 0.1;
+
+double VKCALL accumulator(ElementHeader*) {
+    return limit_written_back<uint16_t>(hyd.stby_accu_shown, 3000);
+}
+double VKCALL left_brake(ElementHeader*) {
+    return limit_written_back<uint16_t>(hyd.stby_brake_left, 2000);
+}
+double VKCALL right_brake(ElementHeader*) {
+    return limit_written_back<uint16_t>(hyd.stby_brake_right, 2000);
+}
+
+ScaleEntry kAccuScale[] = {point(0, 32, 35), point(1000, 64, 73), point(2000, 113, 76),
+                           point(3000, 149, 45)};
+ScaleEntry kLeftScale[] = {point(0, 63, 171), point(500, 36, 153), point(1000, 20, 124),
+                           point(1500, 24, 90), point(2000, 43, 63)};
+ScaleEntry kRightScale[] = {point(0, 96, 173), point(500, 127, 161), point(1000, 146, 134),
+                            point(1500, 148, 101), point(2000, 134, 70)};
+
+constinit Chain elements{
+    &hdr_hydrau_brakes_stby_vk,
+    image(1584),                                                       // 0 dial
+    needle(1568, At{93, 16}, Pivot{8, 8}, kAccuScale, accumulator),    // 1 accumulator
+    needle(1568, At{85, 112}, Pivot{8, 8}, kLeftScale, left_brake),    // 2 left brake
+    needle(1568, At{85, 112}, Pivot{8, 8}, kRightScale, right_brake),  // 3 right brake
+};
+
+constexpr auto kMouse = mouse_list(kNoHelp);
+
+void set_brakes(uint16_t left, uint16_t right) {
+    hyd.stby_brake_left = left;
+    hyd.stby_brake_right = right;
+}
+
+void pedals() {
+    set_brakes(brake_psi(var(Var::brake_left)), brake_psi(var(Var::brake_right)));
+}
+
+void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
+    if (service != static_cast<int32_t>(Service::pre_update)) return;
+    hyd.stby_accu_shown = hyd.red_pressure;
+    const double ground = var(Var::on_ground);
+    if (ground == 0.0 || hyd.brake_loss_toggle == 1) {
+        set_brakes(0, 0);
+        return;
+    }
+    if (ground != 1.0 || !elec.main_bus_powered) return;  // the dials keep their values
+
+    const double parking = var(Var::parking_brake);
+    const uint16_t red = hyd.red_pressure;
+    if (parking > kParkingSet)
+        set_brakes(brake_psi(parking), brake_psi(parking));
+    else if (red <= kRedEmpty)
+        set_brakes(0, 0);
+    else if (gear.parking_brake_lever >= 1 && red > kRedBrakes)
+        pedals();
+    else if (hyd.green_pressure < kGreenBrakes && red > kRedBrakes)
+        pedals();  // automatic changeover to standby
+    else
+        set_brakes(0, 0);
+}
+
+}  // namespace
+
+GaugeHeader hdr_hydrau_brakes_stby_vk =
+    gauge_header(GaugeId::hydrau_brakes_stby_vk, elements.list, kMouse.data(), update);
+
+}  // namespace vk
