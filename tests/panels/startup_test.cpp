@@ -2,6 +2,7 @@
 // opened, the choice (crew or countdown), eight frames of cold or running
 // settings, one frame closing the windows, then nothing.
 #include <algorithm>
+#include <tuple>
 
 #include "frame/element.h"
 #include "panels/panels_support.h"
@@ -111,11 +112,10 @@ TEST_F(Startup, InFlightTheRunningBranchIsTakenWhateverTheChoice) {
         EXPECT_EQ(host.window_open(10080), f < 8) << f;
         EXPECT_TRUE(host.window_open(10170));
     }
-    EXPECT_EQ(vk::air.left_pack_valve, 255);
-    EXPECT_EQ(vk::air.right_pack_valve, 255);
-    EXPECT_EQ(vk::air.left_bleed_valve, 100);
-    EXPECT_EQ(vk::air.right_bleed_valve, 100);
-    EXPECT_EQ(vk::air.left_engine_bleed + vk::air.right_engine_bleed, 2);
+    const auto& a = vk::air;
+    EXPECT_EQ(std::tuple(a.left_pack_valve, a.right_pack_valve, a.left_bleed_valve,
+                         a.right_bleed_valve, a.left_engine_bleed, a.right_engine_bleed),
+              std::tuple(255, 255, 100, 100, 1, 1));
     EXPECT_EQ(vk::air.cabin_alt, 0.0f);
     EXPECT_EQ(vk::gear.nav_light_switch, 1);
     EXPECT_EQ(vk::gear.beacon_switch, 1);
@@ -128,36 +128,9 @@ TEST_F(Startup, InFlightTheRunningBranchIsTakenWhateverTheChoice) {
     for (int f = 0; f < 20; ++f) EXPECT_TRUE(frame().empty());
 }
 
-TEST_F(Startup, TheChoiceScreenLightsTheSideUnderTheCursorAndWaitsForAClick) {
-    load_cockpit(host, vkhost::ChoiceScreen::open);
-    host.run_frames(60);  // no countdown decides for the crew
-    EXPECT_EQ(vk::panel.startup_step, 0);
-    EXPECT_EQ(vk::panel.startup_choice, 0);
-
-    const auto lit = [&] { return std::pair{host.shown("panload", 1), host.shown("panload", 2)}; };
-    EXPECT_EQ(lit(), std::pair(false, false));
-    host.click_at(host.gauge("panload"), 100, 100, vk::kMouseMove);
-    host.run_frames(1);
-    EXPECT_EQ(lit(), std::pair(true, false));
-    host.click_at(host.gauge("panload"), 400, 100, vk::kMouseMove);
-    host.run_frames(1);
-    EXPECT_EQ(lit(), std::pair(false, true));
-    host.click_at(host.gauge("panload"), 400, 250, vk::kMouseMove);  // below the choices
-    host.run_frames(1);
-    EXPECT_EQ(lit(), std::pair(false, false));
-
-    host.click_at(host.gauge("panload"), 400, 100, vk::kMouseMove);
-    EXPECT_TRUE(host.click_at(host.gauge("panload"), 400, 100, vk::kMouseLeft));
-    EXPECT_EQ(vk::panel.startup_choice, 2);
-    EXPECT_EQ(vk::panel.loader_hover, 0);
-    host.run_frames(9);  // a running aircraft on the ground: no air settings
-    EXPECT_EQ(vk::panel.startup_step, 11);
-    EXPECT_EQ(vk::fail.easy_start, 1);
-    EXPECT_EQ(vk::air.left_pack_valve, 0);
-    EXPECT_TRUE(open_windows(host).empty());
-}
-
-TEST_F(Startup, AChoiceScreenAppearingDuringTheCountdownLeavesTheChoiceToTheCrew) {
+// The countdown keeps its own count: startup_choice stays 0 (frame() checks
+// it never leaves 0 to 2), so a screen appearing late still waits for the crew.
+TEST_F(Startup, AChoiceScreenAppearingDuringTheCountdownLightsAndWaitsForTheCrew) {
     load_cockpit(host);
     for (int f = 1; f <= 12; ++f) frame();
     EXPECT_EQ(vk::panel.startup_choice, 0);
@@ -165,8 +138,33 @@ TEST_F(Startup, AChoiceScreenAppearingDuringTheCountdownLeavesTheChoiceToTheCrew
     for (int f = 13; f <= 60; ++f) frame();
     EXPECT_EQ(vk::panel.startup_step, 0);
     EXPECT_EQ(vk::panel.startup_choice, 0);
+
+    const auto lit = [&] { return std::pair{host.shown("panload", 1), host.shown("panload", 2)}; };
+    for (auto [x, y, expected] : {std::tuple{100, 100, std::pair(true, false)},
+                                  {400, 100, std::pair(false, true)},
+                                  {400, 250, std::pair(false, false)}}) {  // below the choices
+        host.click_at(host.gauge("panload"), x, y, vk::kMouseMove);
+        host.run_frames(1);
+        EXPECT_EQ(lit(), expected) << x << "," << y;
+    }
+    host.click_at(host.gauge("panload"), 400, 100, vk::kMouseMove);
+    EXPECT_TRUE(host.click_at(host.gauge("panload"), 400, 100, vk::kMouseLeft));
+    EXPECT_EQ(vk::panel.startup_choice, 2);
+    EXPECT_EQ(vk::panel.loader_hover, 0);
+    EXPECT_FALSE(host.window_open(10520));
+    for (int f = 0; f < 9; ++f) EXPECT_EQ(count(frame(), key(Key::cold_start_setup, 125)), 0);
+    EXPECT_EQ(vk::panel.startup_step, 11);
+    EXPECT_EQ(vk::fail.easy_start, 1);
+    EXPECT_EQ(vk::air.left_pack_valve, 0);  // on the ground: no air settings
+    EXPECT_TRUE(open_windows(host).empty());
+}
+
+// The crew may click before the screen's gauge has run once: the choice stands.
+TEST_F(Startup, ACrewChoiceMadeBeforeTheFirstFrameStands) {
+    load_cockpit(host, vkhost::ChoiceScreen::open);
     host.click("panload", 1);
     for (int f = 0; f < 9; ++f) EXPECT_EQ(count(frame(), key(Key::cold_start_setup, 125)), 0);
+    EXPECT_EQ(vk::panel.startup_choice, 2);
     EXPECT_EQ(vk::panel.startup_step, 11);
     EXPECT_EQ(vk::fail.easy_start, 1);
 }

@@ -50,23 +50,19 @@ void open_all(const Window (&windows)[N]) {
     for (Window w : windows) open_window(w);
 }
 
-// Step 0: the windows stay open until a choice exists. With the choice screen
-// running, only the crew chooses and the screen is reopened every frame until
-// it does. Without it a countdown of its own picks the cold aircraft on the
-// 14th frame; startup_choice itself only ever holds 0, 1 or 2, so a choice
-// screen that appears during the countdown still waits for the crew.
+// Step 0: the windows stay open until a choice exists. A choice made on the
+// choice screen starts the sequence as it stands. With the screen running and
+// no choice yet, it is reopened every frame until the crew chooses. Without
+// it, a countdown of its own picks the cold aircraft on the 14th frame;
+// startup_choice itself only ever holds 0, 1 or 2, so a choice screen that
+// appears during the countdown still waits for the crew, and a crew choice
+// made before the screen's gauge first ran is not turned into a cold one.
 void wait_for_choice() {
     open_all(kOpenedAtFirst);
-    if (panel.loader_present) {
-        if (panel.startup_choice == kCold || panel.startup_choice == kRunning)
-            panel.startup_step = 1;
-        else
-            open_window(Window::choice);
-        return;
-    }
     if (panel.startup_choice == kCold || panel.startup_choice == kRunning) {
-        panel.startup_choice = kCold;
         panel.startup_step = 1;
+    } else if (panel.loader_present) {
+        open_window(Window::choice);
     } else if (panel.startup_countdown == 0) {
         panel.startup_countdown = kCountdownStart;
     } else if (panel.startup_countdown <= kCountdownEnd) {
