@@ -12,13 +12,14 @@ struct Zone {
 };
 
 const Zone kZones[] = {
-    {"toggle_pan_clock", {10130}, false},      {"toggle_pan_gps", {10180}, false},
-    {"toggle_pan_ap", {10050}, true},          {"toggle_pan_hyd", {10060, 10070}, true},
-    {"toggle_pan_hyd2", {10060, 10070}, true}, {"toggle_pan_elec", {10080}, false},
-    {"toggle_pan_elec2", {10080}, false},      {"toggle_pan_up2", {10110}, false},
-    {"toggle_pan_up22", {10110}, false},       {"toggle_pan_up3", {10120}, false},
-    {"toggle_pan_up32", {10120}, false},       {"toggle_pan_ped2", {10040}, false},
-    {"toggle_pan_pressu", {10160}, false},     {"toggle_pan_fail", {10170}, true},
+    {"toggle_pan_start", {10090, 10100}, true}, {"toggle_pan_clock", {10130}, false},
+    {"toggle_pan_gps", {10180}, false},         {"toggle_pan_ap", {10050}, true},
+    {"toggle_pan_hyd", {10060, 10070}, true},   {"toggle_pan_hyd2", {10060, 10070}, true},
+    {"toggle_pan_elec", {10080}, false},        {"toggle_pan_elec2", {10080}, false},
+    {"toggle_pan_up2", {10110}, false},         {"toggle_pan_up22", {10110}, false},
+    {"toggle_pan_up3", {10120}, false},         {"toggle_pan_up32", {10120}, false},
+    {"toggle_pan_ped2", {10040}, false},        {"toggle_pan_pressu", {10160}, false},
+    {"toggle_pan_fail", {10170}, true},
 };
 
 TEST_F(LinkedHost, EachZoneShowsWithTheZonesAndTogglesItsOwnWindows) {
@@ -48,11 +49,14 @@ TEST_F(LinkedHost, EachZoneShowsWithTheZonesAndTogglesItsOwnWindows) {
             host.click(z.name, 0);
             for (int32_t w : z.windows) EXPECT_EQ(host.window_open(w), open) << w;
             EXPECT_EQ(keys_since(host, m), expected);
+            EXPECT_TRUE(host.sounds_since(m).empty());
         }
     }
     EXPECT_EQ(host.tooltip(host.gauge("toggle_pan_clock")), "display/hide clock");
     EXPECT_EQ(host.tooltip(host.gauge("toggle_pan_ped2")), "close pedestal");
     EXPECT_EQ(host.tooltip(host.gauge("toggle_pan_ap")), "display/hide autopilot only");
+    EXPECT_EQ(host.tooltip(host.gauge("toggle_pan_start")),
+              "display/hide start, TADG and battery panels");
 
     vk::panel.toggles_visible = 0;
     host.run_frames(1);
@@ -62,15 +66,21 @@ TEST_F(LinkedHost, EachZoneShowsWithTheZonesAndTogglesItsOwnWindows) {
 
 TEST_F(LinkedHost, GearAndDoorsZoneCyclesItsWindows) {
     host.place("toggle_pan_geardoors");
-    host.click("toggle_pan_geardoors", 0);
-    EXPECT_TRUE(host.window_open(10140));
-    host.click("toggle_pan_geardoors", 0);
-    EXPECT_FALSE(host.window_open(10140));
-    EXPECT_TRUE(host.window_open(10150));
+    host.open_window(10150);
+    const auto shown = [&] { return std::pair{host.window_open(10140), host.window_open(10150)}; };
+    // On the ground: the gear indicator alone, the doors indicator alone, neither, and round again.
+    for (auto expected : {std::pair{true, false}, {false, true}, {false, false}, {true, false}}) {
+        host.click("toggle_pan_geardoors", 0);
+        EXPECT_EQ(shown(), expected);
+    }
+    EXPECT_EQ(vk::panel.geardoors_state, 1);
+    // In the air: the gear indicator closes and the doors indicator toggles; the step stays.
     host.set(id(vk::Var::on_ground), 0.0);
-    host.click("toggle_pan_geardoors", 0);
-    EXPECT_FALSE(host.window_open(10150));
-    EXPECT_EQ(vk::panel.geardoors_state, 2);
+    for (auto expected : {std::pair{false, true}, {false, false}}) {
+        host.click("toggle_pan_geardoors", 0);
+        EXPECT_EQ(shown(), expected);
+    }
+    EXPECT_EQ(vk::panel.geardoors_state, 1);
 }
 
 }  // namespace
