@@ -1,5 +1,6 @@
 // Generator 1 ammeter.
 #include "frame/element.h"
+#include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/meter.h"
 #include "frame/mouse.h"
@@ -13,15 +14,11 @@ ScaleEntry kScale[] = {
     point(30, 81, 14), point(40, 107, 22), point(50, 127, 44),
 };
 
-double VKCALL value(ElementHeader*) {
-    return reading(elec.gen1_amps, 0, 50);
-}
-
 constinit Chain elements{
     &hdr_elec_amp_gen1_vk,
-    image(640),                         // 0 face
-    needle(kMeterDial, kScale, value),  // 1 needle
-    meter_plate(),                      // 2 plate over the pivot
+    image(640),                                                                     // 0 face
+    needle(kMeterDial, kScale, field_reading<elec, &ElecState::gen1_amps, 0, 50>),  // 1 needle
+    meter_plate(),  // 2 plate over the pivot
 };
 
 constexpr auto kMouse = mouse_list(kNoHelp);

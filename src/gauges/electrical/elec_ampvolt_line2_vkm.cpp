@@ -2,6 +2,7 @@
 // the line voltage on the right. The voltage scale starts at 15 V: below that
 // the needle rests on its stop.
 #include "frame/element.h"
+#include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/meter.h"
 #include "frame/mouse.h"
@@ -22,19 +23,14 @@ ScaleEntry kVolts[] = {
     point(20, 116, 109), point(15, 80, 126), point(0, 80, 126),
 };
 
-double VKCALL amps(ElementHeader*) {
-    return reading(elec.line2_amps, 0, 250);
-}
-double VKCALL volts(ElementHeader*) {
-    return reading(elec.line2_volts, 0, 35);
-}
-
 constinit Chain elements{
     &hdr_elec_ampvolt_line2_vkm,
-    image(30048),                       // 0 face
-    needle(kAmpsDial, kAmps, amps),     // 1 line current
-    needle(kVoltsDial, kVolts, volts),  // 2 line voltage
-    icon(30064, At{5, 75}, 0x3),        // 3 plate over the pivots
+    image(30048),  // 0 face
+    needle(kAmpsDial, kAmps,
+           field_reading<elec, &ElecState::line2_amps, 0, 250>),  // 1 line current
+    needle(kVoltsDial, kVolts,
+           field_reading<elec, &ElecState::line2_volts, 0, 35>),  // 2 line voltage
+    icon(30064, At{5, 75}, 0x3),                                  // 3 plate over the pivots
 };
 
 constexpr auto kMouse = mouse_list(kNoHelp);

@@ -5,6 +5,7 @@
 
 #include "frame/controls.h"
 #include "frame/element.h"
+#include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/mouse.h"
 #include "gauges/state.h"
@@ -65,38 +66,16 @@ void show_lamp(const Generator& g) {
     if (lit) elec.elec_warning = 1;
 }
 
-int32_t VKCALL gen1_upper(const MousePoint*, uint32_t) {
-    GuardedSwitch{elec.gen1_guard_open, elec.gen1_switch}.click_upper();
-    return 0;
-}
-int32_t VKCALL gen1_lower(const MousePoint*, uint32_t) {
-    GuardedSwitch{elec.gen1_guard_open, elec.gen1_switch}.click_lower();
-    return 0;
-}
-int32_t VKCALL gen1_lamp_test(const MousePoint*, uint32_t) {
-    elec.gen1_fault_test = 1;
-    return 0;
-}
-int32_t VKCALL gen2_upper(const MousePoint*, uint32_t) {
-    GuardedSwitch{elec.gen2_guard_open, elec.gen2_switch}.click_upper();
-    return 0;
-}
-int32_t VKCALL gen2_lower(const MousePoint*, uint32_t) {
-    GuardedSwitch{elec.gen2_guard_open, elec.gen2_switch}.click_lower();
-    return 0;
-}
-int32_t VKCALL gen2_lamp_test(const MousePoint*, uint32_t) {
-    elec.gen2_fault_test = 1;
-    return 0;
-}
+const GuardedSwitch kGen1{elec.gen1_guard_open, elec.gen1_switch};
+const GuardedSwitch kGen2{elec.gen2_guard_open, elec.gen2_switch};
 
-constexpr auto kMouse =
-    mouse_list(kNoHelp, area(37, 3, 50, 45, kCursorHand, kMouseLeft, gen1_upper),
-               area(37, 48, 50, 45, kCursorDown, kMouseLeft, gen1_lower),
-               area(47, 135, 30, 30, kCursorHand, kMouseLeft, gen1_lamp_test),
-               area(161, 3, 50, 45, kCursorHand, kMouseLeft, gen2_upper),
-               area(161, 48, 50, 45, kCursorDown, kMouseLeft, gen2_lower),
-               area(173, 135, 30, 30, kCursorHand, kMouseLeft, gen2_lamp_test));
+constexpr auto kMouse = mouse_list(
+    kNoHelp, area(37, 3, 50, 45, kCursorHand, kMouseLeft, guarded_upper<kGen1>),
+    area(37, 48, 50, 45, kCursorDown, kMouseLeft, guarded_lower<kGen1>),
+    area(47, 135, 30, 30, kCursorHand, kMouseLeft, press_test<elec, &ElecState::gen1_fault_test>),
+    area(161, 3, 50, 45, kCursorHand, kMouseLeft, guarded_upper<kGen2>),
+    area(161, 48, 50, 45, kCursorDown, kMouseLeft, guarded_lower<kGen2>),
+    area(173, 135, 30, 30, kCursorHand, kMouseLeft, press_test<elec, &ElecState::gen2_fault_test>));
 
 // Both switches first, then both lamps: a generator switched off clears the
 // warning, and a lamp still lit on the other side sets it again.

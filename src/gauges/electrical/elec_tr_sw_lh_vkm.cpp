@@ -1,8 +1,8 @@
 // Transformer-rectifier 1 switch, under a guard. TR 1 runs while it is
 // switched on and the essential bus is powered.
 #include "frame/bitmaps.h"
-#include "frame/controls.h"
 #include "frame/element.h"
+#include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/mouse.h"
 #include "frame/panel_display.h"
@@ -24,17 +24,9 @@ constinit Chain elements{
 
 const GuardedSwitch kSwitch{elec.tr1_guard_open, elec.tr1_switch};
 
-int32_t VKCALL upper(const MousePoint*, uint32_t) {
-    kSwitch.click_upper();
-    return 0;
-}
-int32_t VKCALL lower(const MousePoint*, uint32_t) {
-    kSwitch.click_lower();
-    return 0;
-}
-
-constexpr auto kMouse = mouse_list(kNoHelp, area(31, 0, 35, 43, kCursorHand, kMouseLeft, upper),
-                                   area(31, 43, 35, 43, kCursorDown, kMouseLeft, lower));
+constexpr auto kMouse =
+    mouse_list(kNoHelp, area(31, 0, 35, 43, kCursorHand, kMouseLeft, guarded_upper<kSwitch>),
+               area(31, 43, 35, 43, kCursorDown, kMouseLeft, guarded_lower<kSwitch>));
 
 void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     if (service != static_cast<int32_t>(Service::pre_update)) return;

@@ -1,8 +1,8 @@
 // Transformer-rectifier 2 switch, under a guard. TR 2 runs while it is
 // switched on and the essential bus is powered.
 #include "frame/bitmaps.h"
-#include "frame/controls.h"
 #include "frame/element.h"
+#include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/mouse.h"
 #include "frame/panel_display.h"
@@ -24,17 +24,9 @@ constinit Chain elements{
 
 const GuardedSwitch kSwitch{elec.tr2_guard_open, elec.tr2_switch};
 
-int32_t VKCALL upper(const MousePoint*, uint32_t) {
-    kSwitch.click_upper();
-    return 0;
-}
-int32_t VKCALL lower(const MousePoint*, uint32_t) {
-    kSwitch.click_lower();
-    return 0;
-}
-
-constexpr auto kMouse = mouse_list(kNoHelp, area(1, 0, 35, 41, kCursorHand, kMouseLeft, upper),
-                                   area(1, 41, 35, 41, kCursorDown, kMouseLeft, lower));
+constexpr auto kMouse =
+    mouse_list(kNoHelp, area(1, 0, 35, 41, kCursorHand, kMouseLeft, guarded_upper<kSwitch>),
+               area(1, 41, 35, 41, kCursorDown, kMouseLeft, guarded_lower<kSwitch>));
 
 void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     if (service != static_cast<int32_t>(Service::pre_update)) return;
