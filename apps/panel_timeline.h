@@ -172,6 +172,20 @@ inline std::string frame_span(const std::vector<uint64_t>& frames) {
            std::to_string(frames.size()) + ")";
 }
 
+// Notes the running-aircraft start-up's steps (its windows opened, the
+// electrical panel and then the others closed, no cold settings sent) and the
+// windows left open once it is over.
+inline void note_running_start_up(PanelTimeline& timeline, const vkhost::TestHost& host) {
+    timeline.note("start-up steps: running-aircraft windows opened on " +
+                  frame_span(frames_with(host, 0x103CB, 10170)) +
+                  ", the electrical panel closed on " +
+                  frame_span(frames_with(host, 0x103CC, 10080)) + ", the other windows on " +
+                  frame_span(frames_with(host, 0x103CC, 10040)) + "; cold-aircraft settings on " +
+                  frame_span(frames_with(host, 0x101F5)));
+    timeline.note("start-up over; windows open: " +
+                  timeline.window_list(timeline.open_windows(), 11));
+}
+
 // How many of the module's gauges the host has placed (installed) so far.
 inline int placed_gauges(const vkhost::TestHost& host) {
     int n = 0;

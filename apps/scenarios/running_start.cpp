@@ -13,13 +13,5 @@ VK_SCENARIO(running_start, "the crew chooses a running aircraft on the choice sc
     host.click("panload", 1, vk::kMouseLeft);
     timeline.note("the crew clicks \"running aircraft\" on the choice screen");
     timeline.run(vkhost::TestHost::kFramesPerSecond * 2);
-    timeline.note(
-        "start-up steps: running-aircraft windows opened on " +
-        vkapp::frame_span(vkapp::frames_with(host, 0x103CB, 10170)) +
-        ", the electrical panel closed on " +
-        vkapp::frame_span(vkapp::frames_with(host, 0x103CC, 10080)) + ", the other windows on " +
-        vkapp::frame_span(vkapp::frames_with(host, 0x103CC, 10040)) +
-        "; cold-aircraft settings on " + vkapp::frame_span(vkapp::frames_with(host, 0x101F5)));
-    timeline.note("start-up over; windows open: " +
-                  timeline.window_list(timeline.open_windows(), 11));
+    vkapp::note_running_start_up(timeline, host);
 }
