@@ -6,6 +6,7 @@
 // tanks do.
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -201,8 +202,20 @@ VK_SCENARIO(engine_start,
            "left low fuel pressure lamp out");
     t.lamp("fuel_pumps_rh_vk", 23, "right low fuel pressure lamp lit",
            "right low fuel pressure lamp out");
-    t.lamp("engstart_lights_vk", 1, "engine 1 start lamps lit", "engine 1 start lamps out");
-    t.lamp("engstart_lights_vk", 3, "engine 2 start lamps lit", "engine 2 start lamps out");
+    // The start lamps, and how long each start ran by the host's tick counter.
+    for (int n : {1, 2}) {
+        auto lit_at = std::make_shared<double>(0.0);
+        t.watch([&host, n] { return host.shown("engstart_lights_vk", n == 1 ? 1 : 3) ? 1.0 : 0.0; },
+                [&host, n, lit_at](double v) {
+                    const double tick = var(host, vk::Var::tick_counter);
+                    if (v != 0.0) {
+                        *lit_at = tick;
+                        return fmt("engine %.0f start lamps lit", n);
+                    }
+                    return fmt("engine %.0f start lamps out: the start ran %.0f ticks (%.1f s)", n,
+                               tick - *lit_at, (tick - *lit_at) / 18.0);
+                });
+    }
     watch_engine(t, host, 2);
     watch_engine(t, host, 1);
 

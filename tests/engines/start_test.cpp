@@ -115,6 +115,16 @@ TEST_F(EngineStart, NoTankNoStarterButTheLampForTheWholeLimit) {
     host.set(id(vk::Var::engine_speed_1), 40.1);
     host.run_frames(1);
     EXPECT_EQ(vk::eng.left_start_request, 0);
+
+    // Near the top of the tick range the limit is held at the top, not
+    // wrapped round to a tick long past: the start still runs.
+    host.set(id(vk::Var::engine_speed_1), 0.0);
+    host.jump_clock((4294967296.0 - 500.0 - host.get(0x1)) / 18.0);
+    request_start(1);
+    host.run_frames(1);
+    EXPECT_EQ(vk::eng.left_start_end_tick, UINT32_MAX);
+    EXPECT_EQ(vk::eng.left_start_request, 1);
+    EXPECT_TRUE(host.shown("engstart_lights_vk", 1));
 }
 
 TEST_F(EngineStart, SupplyAndEssentialBusAreNeeded) {

@@ -65,9 +65,9 @@ TEST_F(FuelFeed, PumpsRunFromTheirBusesAndTheAutomaticOneBelow200Kg) {
     host.click("fuel_pumps_lh_vk", 5);  // pump C on
     host.click("fuel_pumps_lh_vk", 5);  // already on: no second click
     host.click("fuel_pumps_lh_vk", 3);  // pump B off
-    host.click("fuel_pumps_lh_vk", 0);  // pump A "on" at position 2: already on
-    EXPECT_EQ(sounds(m), (std::vector<std::string>{"CLICK", "CLICK"}));
-    EXPECT_EQ(vk::fuel.left_pump_a_switch, 2);
+    host.click("fuel_pumps_lh_vk", 0);  // pump A "on" from its load position 2
+    EXPECT_EQ(sounds(m), (std::vector<std::string>{"CLICK", "CLICK", "CLICK"}));
+    EXPECT_EQ(vk::fuel.left_pump_a_switch, 1);
     host.run_frames(1);
     EXPECT_EQ(vk::fuel.left_pump_c_running, 1);
     EXPECT_EQ(vk::fuel.left_pump_b_running, 0);

@@ -46,14 +46,9 @@ constinit Chain elements{
     icon(13168, At{10, 96}, kPicture),  // 24 low pressure, alternate
 };
 
-// Pump A counts as on at any non-zero position; "on" moves it only from off.
-int32_t VKCALL pump_a_on(const MousePoint*, uint32_t) {
-    if (!fuel.right_pump_a_switch) set_switch(fuel.right_pump_a_switch, 1);
-    return 0;
-}
-
 constexpr auto kMouse = mouse_list(
-    kNoHelp, area(6, 1, 27, 21, kCursorUp, kMouseLeft, pump_a_on),
+    kNoHelp,
+    area(6, 1, 27, 21, kCursorUp, kMouseLeft, switch_to<fuel, &FuelState::right_pump_a_switch, 1>),
     area(6, 22, 27, 21, kCursorDown, kMouseLeft,
          switch_to<fuel, &FuelState::right_pump_a_switch, 0>),
     area(37, 45, 27, 14, kCursorUp, kMouseLeft,
