@@ -1,6 +1,7 @@
 // The flight director computer behind the attitude director indicators: its
 // heading and course laws, the command bars, the glide-slope law and the
 // attitude gyro, driven through the host with the indicators placed.
+#include <cfenv>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -100,11 +101,20 @@ TEST_F(FlightDirector, InterceptHeadingFromTheDriftCorrectedCourseAcrossNorth) {
 
     // Course 340, no drift, far right (+50): 340 + 20 is north, 0.
     localizer(340.0, 50.0);
-    set(Var::velocity_lateral, 0.5);  // below 1: no drift, and no division by 0
+    set(Var::velocity_lateral, 0.5);  // below 1: no drift (90 degrees if it counted)
     set(Var::velocity_longitudinal, 0.0);
     host.run_frames(1);
     EXPECT_DOUBLE_EQ(s.drift_corrected_course_deg, 340.0);
     EXPECT_EQ(s.nav_intercept_hdg_deg, 0u);
+    // Standing still, the drift is not worked out at all: no 0/0 (which would
+    // raise the invalid-operation flag, looked at where it is reliable).
+    set(Var::velocity_lateral, 0.0);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    host.run_frames(1);
+#if defined(__x86_64__)
+    EXPECT_FALSE(std::fetestexcept(FE_INVALID));
+#endif
+    EXPECT_DOUBLE_EQ(s.drift_corrected_course_deg, 340.0);
 
     // Closer in the angle steps down and the inner bands gain hysteresis.
     set(Var::course_deviation, 10.0);  // between band 4 (7.3) and band 3 (14.7)
@@ -178,6 +188,13 @@ TEST_F(FlightDirector, BarsRunToTheirStopsAndCaptureInEachMode) {
     mode(1);
     host.run_frames(200);
     EXPECT_NEAR(s.fd_roll_bar_pos, 6.25, 1e-9);
+
+    // Power lost: the roll captures start afresh, the pitch capture holds.
+    EXPECT_EQ(s.pitch_capture, 1);
+    vk::elec.ac_bus1_powered = 0;
+    host.run_frames(1);
+    for (int k = 1; k <= 4; ++k) EXPECT_EQ(s.roll_capture[k], 0);
+    EXPECT_EQ(s.pitch_capture, 1);
 }
 
 TEST_F(FlightDirector, TakeOffFliesHeadingAndTenDegreesNoseUp) {
@@ -234,6 +251,13 @@ TEST_F(FlightDirector, GlideSlopeArmsCapturesAndLeaves) {
     set(Var::glide_slope_deviation, 0.0);
     host.run_frames(1);
     EXPECT_EQ(s.glide_state, 2);
+    // The pitch bar flies the glide command, not the attitude (6), on the
+    // glide law's own capture.
+    host.run_frames(20);
+    EXPECT_NEAR(s.fd_pitch_bar_pos, (s.glide_pitch_cmd + 120.0) / 20.0, 1e-9);
+    EXPECT_NEAR(s.fd_pitch_bar_pos, 6.7, 0.01);
+    EXPECT_EQ(s.glide_pitch_capture, 1);
+    EXPECT_EQ(s.pitch_capture, 0);
     // A course near north: its window runs from 280 through 0 to 100.
     set(Var::nav_course, 10.0);
     set(Var::heading, 350.0);
@@ -360,6 +384,15 @@ TEST_F(FlightDirector, SphereTopplesWithoutTheGyroAndReErects) {
     host.run_frames(5);
     EXPECT_EQ(s.pitch_erecting, 1);
     EXPECT_DOUBLE_EQ(s.adi_pitch_disp_deg, 0.0);
+
+    // 58 and -120 lie in two ranges each: the rising one wins.
+    vk::elec.tadg_switch = 0;
+    s.adi_bank_disp_deg = 58.0;
+    host.run_frames(2);
+    EXPECT_DOUBLE_EQ(s.adi_bank_disp_deg, 60.0);  // 59, then snapped to rest
+    s.adi_bank_disp_deg = -120.0;
+    host.run_frames(1);
+    EXPECT_DOUBLE_EQ(s.adi_bank_disp_deg, -119.0);
 }
 
 TEST_F(FlightDirector, FlagsFailuresAndNightOnBothIndicators) {

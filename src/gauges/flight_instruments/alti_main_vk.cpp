@@ -92,24 +92,20 @@ double counter_altitude(double a) {
     return 0.0;
 }
 
-// The drum strips run from 10 down to 0 as the digit rises. The tens-and-units
-// drum turns continuously; each higher drum shows its digit and rolls on to
-// the next one with the last ten feet of the drum below it.
+// The drum strips run from 10 down to 0 as the digit rises, so each drum
+// stands at 10 less the odometer position of its digit, counted in tens of
+// feet: the tens-and-units drum turns continuously and each higher drum rolls
+// on to the next digit with the last ten feet of the drums below it. The
+// thousands drum stands still below 0 ft.
 void altitude_drums(FlightInstrState& s, double counter, bool thousands_live) {
-    const double units_raw = 10.0 - std::fmod(counter, 100.0) / 10.0;
-    const double units = units_raw > 9.999 ? 0.0 : units_raw;
-    s.alt_drum[0] = units;
-    double below = units;
-    double scale = 100.0;
-    for (int k = 1; k < 4; ++k, scale *= 10.0) {
-        if (k == 2 && !thousands_live) {
-            below = s.alt_drum[2];
-            continue;
-        }
-        const double digit = std::fmod(std::floor(counter / scale), 10.0);
-        s.alt_drum[k] =
-            below > 0.0 && below < 1.0 ? units + 9.0 - digit : std::fmod(10.0 - digit, 10.0);
-        below = s.alt_drum[k];
+    double positions[4];
+    odometer(counter / 10.0, positions, 4);
+    const double units = 10.0 - positions[0];
+    s.alt_drum[0] = units > 9.999 ? 0.0 : units;
+    for (int k = 1; k < 4; ++k) {
+        if (k == 2 && !thousands_live) continue;
+        const double drum = 10.0 - positions[k];
+        s.alt_drum[k] = drum >= 10.0 ? drum - 10.0 : drum;
     }
 }
 
