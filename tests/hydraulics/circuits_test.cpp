@@ -88,8 +88,14 @@ TEST_F(Hydraulics, GreenLevelFollowsTheGearAndALevelFailureStopsTheGreenPumps) {
     }
     host.run_frames(90);
     vk::fail.green_level_fail = 1;
+    power(false);  // without its supply the needle stays and the light is dark
     host.run_frames(2);
     EXPECT_EQ(hyd.green_level, 15);
+    EXPECT_EQ(hyd.green_level_shown, 60);
+    EXPECT_FALSE(host.shown("hydrau_level_vk", 1));
+    power(true);
+    host.run_frames(1);
+    EXPECT_EQ(hyd.green_level_shown, 15);
     EXPECT_TRUE(host.shown("hydrau_level_vk", 1));
     host.run_frames(170);
     EXPECT_EQ(hyd.green_pressure, 0);
