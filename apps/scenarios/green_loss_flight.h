@@ -91,6 +91,7 @@ class GreenLossFlight {
         set(vk::Var::on_ground, 0.0);
         set(vk::Var::indicated_airspeed, 250.0);
         set(vk::Var::altitude, 20000.0);
+        set(vk::Var::radio_height, 6000.0);
         set(vk::Var::parking_brake, 0.0);
         for (vk::Var v : {vk::Var::gear_handle, vk::Var::gear_centre_position,
                           vk::Var::gear_left_position, vk::Var::gear_right_position})
@@ -192,6 +193,7 @@ class GreenLossFlight {
     void land() {
         set(vk::Var::on_ground, 1.0);
         set(vk::Var::altitude, 0.0);
+        set(vk::Var::radio_height, 0.0);
         set(vk::Var::indicated_airspeed, 130.0);
         set(vk::Var::brake_left, 12000.0);
         set(vk::Var::brake_right, 12000.0);
@@ -235,7 +237,7 @@ class GreenLossFlight {
         for (const auto& [key, n] : count) {
             auto name = kNames.find(key);
             std::fprintf(out_, "  0x%05X x %-4d %s\n", static_cast<unsigned>(key), n,
-                         name == kNames.end() ? "" : name->second);
+                         name == kNames.end() ? "(other systems)" : name->second);
         }
     }
 

@@ -1,6 +1,7 @@
 // The four hydraulic circuits: engine pumps and their valves, the green level,
 // the yellow pumps and the red pump.
 #include <algorithm>
+#include <cmath>
 
 #include "hydraulics_fixture.h"
 
@@ -24,14 +25,14 @@ TEST_F(Hydraulics, EnginePumpsChargeOvershootSettleAndBleedToZeroForever) {
     }
     EXPECT_EQ(host.needle_value("hydrau_press_green_vk", 1), 2500.0);
 
-    set(Var::engine_speed_1, 19.9);  // engine 2's pumps hold both circuits
+    set(Var::engine_speed_1, std::nan(""));  // engine 2's pumps hold both circuits
     host.run_frames(200);
     EXPECT_EQ(hyd.pump_pressure[0], 0);
     EXPECT_EQ(hyd.pump_pressure[2], 0);
     EXPECT_EQ(hyd.green_pressure, 2500);
     EXPECT_EQ(hyd.blue_pressure, 2500);
 
-    engines(0.0);
+    engines(19.9);
     host.run_frames(166);  // 2500 = 166 x 15 + 10: cut to 0 on the 166th frame
     EXPECT_EQ(hyd.pump_pressure[1], 0);
     host.run_frames(1000);
@@ -58,8 +59,8 @@ TEST_F(Hydraulics, ShutValveCutsItsPumpOnlyOnceTheTravelRunsOut) {
     host.run_frames(1);
     EXPECT_EQ(hyd.pump_pressure[0], 2485);
     EXPECT_EQ(hyd.green_pressure, 2500);  // held by pump 1
-    host.run_frames(19);
-    EXPECT_TRUE(host.shown("hydrau_gbvalves_vk", 2));  // shut light
+    host.run_frames(60);
+    EXPECT_TRUE(host.shown("hydrau_gbvalves_vk", 2));  // shut light: the travel stays at 0
 
     power(false);  // no essential bus: reopened, the valve does not move
     host.click("hydrau_gbvalves_vk", 0);
@@ -87,8 +88,14 @@ TEST_F(Hydraulics, GreenLevelFollowsTheGearAndALevelFailureStopsTheGreenPumps) {
     }
     host.run_frames(90);
     vk::fail.green_level_fail = 1;
+    power(false);  // without its supply the needle stays and the light is dark
     host.run_frames(2);
     EXPECT_EQ(hyd.green_level, 15);
+    EXPECT_EQ(hyd.green_level_shown, 60);
+    EXPECT_FALSE(host.shown("hydrau_level_vk", 1));
+    power(true);
+    host.run_frames(1);
+    EXPECT_EQ(hyd.green_level_shown, 15);
     EXPECT_TRUE(host.shown("hydrau_level_vk", 1));
     host.run_frames(170);
     EXPECT_EQ(hyd.green_pressure, 0);
@@ -198,8 +205,9 @@ TEST_F(Hydraulics, RedPumpSpoolsUpAndPaysForBrakeStrokes) {
     host.run_frames(5);
     EXPECT_EQ(hyd.red_pressure, 2500);
     hyd.green_pressure = 1749;
+    hyd.red_pressure = 40;  // less than a stroke left: empties, does not wrap
     host.run_frames(5);
-    EXPECT_EQ(hyd.red_pressure, 2450);
+    EXPECT_EQ(hyd.red_pressure, 0);
 }
 
 }  // namespace

@@ -22,9 +22,9 @@ TEST_F(Hydraulics, GreenLostInFlightEndsWithGearDownFlapsSetAndServosOnYellow) {
              {"servos_vk", "emerg_lev_vk", "hydrau_level_vk", "hydrau_gbvalves_vk",
               "hydrau_pump_yellow_vk", "hydrau_pump_red_vk", "hydrau_press_green_vk",
               "hydrau_press_blue_vk", "hydrau_press_yellow_vk", "hydrau_press_red_vk",
-              "hydrau_lowflow_g_vk", "hydrau_brakes_norm_vk", "hydrau_brakes_stby_vk"})
+              "hydrau_lowflow_g_vk", "hydrau_brakes_norm_vk", "hydrau_brakes_stby_vk",
+              "toggle_pan_start"})
             host.place(g);
-        host.place(&loss_effects_gauge);
     };
     vkapp::GreenLossFlight flight(host, log, {place, [&] { power(true); }});
     flight.run();

@@ -9,9 +9,6 @@
 
 namespace vktest {
 
-// Runs the hydraulic-loss effects in its pre-update (loss_effects_gauge.cpp).
-extern vk::GaugeHeader loss_effects_gauge;
-
 class Hydraulics : public LinkedHost {
   protected:
     void power(bool on) {

@@ -187,11 +187,14 @@ TEST_F(Hydraulics, BrakeDialsShowPedalsOrParkingBrakeFromTheirCircuit) {
     host.run_frames(1);
     EXPECT_EQ(hyd.stby_brake_right, 200);
 
-    // A pedal beyond the dial: limited to 2000, and the limit kept.
+    // A pedal beyond the dial: limited to 2000, and the limit kept; a value
+    // below the field's range reads 0.
     set(Var::brake_left, 60000.0);
+    set(Var::brake_right, -100.0);
     host.run_frames(1);
     EXPECT_EQ(host.needle_value("hydrau_brakes_norm_vk", 2), 2000.0);
     EXPECT_EQ(hyd.norm_brake_left, 2000);
+    EXPECT_EQ(hyd.norm_brake_right, 0);
 
     power(false);  // without supply the dials stay, unless the host brakes are gone
     set(Var::brake_left, 0.0);

@@ -27,19 +27,14 @@ double VKCALL right_brake(ElementHeader*) {
     return limit_written_back<uint16_t>(hyd.stby_brake_right, 2000);
 }
 
-ScaleEntry kAccuScale[] = {point(0, 32, 35), point(1000, 64, 73), point(2000, 113, 76),
-                           point(3000, 149, 45)};
-ScaleEntry kLeftScale[] = {point(0, 63, 171), point(500, 36, 153), point(1000, 20, 124),
-                           point(1500, 24, 90), point(2000, 43, 63)};
-ScaleEntry kRightScale[] = {point(0, 96, 173), point(500, 127, 161), point(1000, 146, 134),
-                            point(1500, 148, 101), point(2000, 134, 70)};
+constinit BrakeScales kScales = brake_scales();
 
 constinit Chain elements{
     &hdr_hydrau_brakes_stby_vk,
-    image(1584),                                                       // 0 dial
-    needle(1568, At{93, 16}, Pivot{8, 8}, kAccuScale, accumulator),    // 1 accumulator
-    needle(1568, At{85, 112}, Pivot{8, 8}, kLeftScale, left_brake),    // 2 left brake
-    needle(1568, At{85, 112}, Pivot{8, 8}, kRightScale, right_brake),  // 3 right brake
+    image(1584),                                                         // 0 dial
+    needle(1568, At{93, 16}, Pivot{8, 8}, kScales.accu, accumulator),    // 1 accumulator
+    needle(1568, At{85, 112}, Pivot{8, 8}, kScales.left, left_brake),    // 2 left brake
+    needle(1568, At{85, 112}, Pivot{8, 8}, kScales.right, right_brake),  // 3 right brake
 };
 
 constexpr auto kMouse = mouse_list(kNoHelp);

@@ -115,8 +115,9 @@ void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     const uint8_t failed[4] = {fail.green_pump1_fail, fail.green_pump2_fail, 0, 0};
     for (int k = 0; k < 4; ++k) {
         const uint16_t level = k < 2 ? hyd.green_level : hyd.blue_level;
+        // An engine speed that is not a number drives nothing.
         const bool delivers = hyd.valve_travel[k] >= kValveDelivers &&
-                              !(drive[k % 2] < kMinEngineSpeed) && level >= kMinLevel &&
+                              drive[k % 2] >= kMinEngineSpeed && level >= kMinLevel &&
                               failed[k] != 1;
         pump_frame(k, delivers);
     }
