@@ -1,41 +1,18 @@
 // The right main tank gauge: the contents of the larger right tank in kilograms,
 // on a needle that the converter drives.
-#include "frame/element.h"
 #include "frame/gauge_table.h"
-#include "frame/mouse.h"
-#include "gauges/fuel/fuel_sides.h"
-#include "gauges/state.h"
+#include "gauges/fuel/fuel_tank_gauge.h"
 
 namespace vk {
 namespace {
 
 ScaleEntry kScale[] = VK_MAIN_TANK_SCALE;
-
-double VKCALL contents(ElementHeader*) {
-    return fuel.right_main_shown;
-}
-
-constinit Chain elements{
-    &hdr_fuel_qtty_main_right_vk,
-    image(13568),                                                   // 0 dial
-    needle(13392, kTankPivot, kTankNeedlePivot, kScale, contents),  // 1 needle
-    icon(13584, At{}, 0x3 | kHidden),                               // 2 night overlay
-    needle(13408, kTankPivot, kTankNeedlePivot, kScale, contents, 0x3 | kHidden),  // 3 night needle
-};
-
-constexpr auto kMouse = mouse_list(0xAB26);
-
-void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
-    if (service != static_cast<int32_t>(Service::pre_update)) return;
-    compute_main_tank(kRightTanks);
-    move_tank_needle(kRightMainDial);
-    show(elements[2], panel.night_lighting);
-    show(elements[3], panel.night_lighting);
-}
+using Gauge =
+    TankGauge<kScale, kMainTankFace, kRightTanks, kRightMainDial, hdr_fuel_qtty_main_right_vk>;
 
 }  // namespace
 
-GaugeHeader hdr_fuel_qtty_main_right_vk =
-    gauge_header(GaugeId::fuel_qtty_main_right_vk, elements.list, kMouse.data(), update);
+GaugeHeader hdr_fuel_qtty_main_right_vk = gauge_header(
+    GaugeId::fuel_qtty_main_right_vk, Gauge::elements.list, Gauge::kMouse.data(), Gauge::update);
 
 }  // namespace vk

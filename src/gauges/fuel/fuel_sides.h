@@ -74,6 +74,11 @@ void command_host_valve(const FeedSide& side, const FeedSide& other);
 // A click on either picture of a side's valve switch: the switch and the
 // valve move together, with one "CLICK" when they change.
 void set_valve(const FeedSide& side, uint8_t open);
+template <const FeedSide& Side, uint8_t Open>
+int32_t VKCALL valve_click(const MousePoint*, uint32_t) {
+    set_valve(Side, Open);
+    return 0;
+}
 
 // The pictures of a valve panel: 1 and 2 the first switch up and down (it
 // follows the valve switch), 3 and 4 the second (it follows the valve), 5 to 8

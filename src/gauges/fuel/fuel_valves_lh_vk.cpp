@@ -26,19 +26,11 @@ constinit Chain elements{
     icon(13376, At{38, 0}, kPicture),   // 8 right lamp, shut
 };
 
-int32_t VKCALL open_valve(const MousePoint*, uint32_t) {
-    set_valve(kLeftFeed, 1);
-    return 0;
-}
-int32_t VKCALL shut_valve(const MousePoint*, uint32_t) {
-    set_valve(kLeftFeed, 0);
-    return 0;
-}
-
-constexpr auto kMouse = mouse_list(kNoHelp, area(0, 26, 28, 41, kCursorUp, kMouseLeft, open_valve),
-                                   area(0, 67, 28, 41, kCursorDown, kMouseLeft, shut_valve),
-                                   area(38, 26, 28, 41, kCursorUp, kMouseLeft, open_valve),
-                                   area(38, 67, 28, 41, kCursorDown, kMouseLeft, shut_valve));
+constexpr auto kMouse =
+    mouse_list(kNoHelp, area(0, 26, 28, 41, kCursorUp, kMouseLeft, valve_click<kLeftFeed, 1>),
+               area(0, 67, 28, 41, kCursorDown, kMouseLeft, valve_click<kLeftFeed, 0>),
+               area(38, 26, 28, 41, kCursorUp, kMouseLeft, valve_click<kLeftFeed, 1>),
+               area(38, 67, 28, 41, kCursorDown, kMouseLeft, valve_click<kLeftFeed, 0>));
 
 void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     if (service != static_cast<int32_t>(Service::pre_update)) return;

@@ -1,73 +1,13 @@
 // The fuel-used counter of engine 2: five digit drums integrated from the
 // host's fuel flow, and a reset button.
-#include "frame/element.h"
-#include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
-#include "frame/mouse.h"
-#include "frame/panel_display.h"
-#include "gauges/fuel/fuel_sides.h"
-#include "gauges/state.h"
+#include "gauges/fuel/fuel_used_counter.h"
 
 namespace vk {
-namespace {
 
-template <int K>
-double VKCALL drum(ElementHeader*) {
-    return fuel_used_drum(kUsed2, K);
-}
+using Counter2 = FuelUsedCounter<kUsed2, hdr_fuelused_2_vk>;
 
-constexpr Range kAcross{0, 1};
-constexpr Range kDigits{0, 10};
-constexpr Travel kStrip{0, 160};
-
-constexpr MovingImage digit(int32_t bitmap, int32_t x, ElementCallback value, uint32_t flags) {
-    return moving_image(bitmap, At{x, 43}, unit_value, kAcross, value, kDigits, kStrip, flags);
-}
-
-constexpr uint32_t kNight = 0x3 | kHidden;
-
-constinit Chain elements{
-    &hdr_fuelused_2_vk,
-    image(13616),                            // 0 counter
-    digit(14080, 14, drum<4>, 0x3),          // 1 ten-thousands
-    digit(14080, 30, drum<3>, 0x3),          // 2 thousands
-    digit(14080, 46, drum<2>, 0x3),          // 3 hundreds
-    digit(14080, 62, drum<1>, 0x3),          // 4 tens
-    digit(14080, 78, drum<0>, 0x3),          // 5 units
-    icon(13696, At{48, 66}, 0x3),            // 6 reset button released
-    icon(13664, At{48, 75}, 0x3 | kHidden),  // 7 reset button pressed
-    icon(13632, At{}, kNight),               // 8 night overlay
-    digit(14096, 14, drum<4>, kNight),       // 9..13 the drums by night
-    digit(14096, 30, drum<3>, kNight),
-    digit(14096, 46, drum<2>, kNight),
-    digit(14096, 62, drum<1>, kNight),
-    digit(14096, 78, drum<0>, kNight),
-    icon(13824, At{48, 66}, kNight),  // 14 released, by night
-    icon(13680, At{48, 75}, kNight),  // 15 pressed, by night
-};
-
-int32_t VKCALL reset(const MousePoint*, uint32_t) {
-    fuel.fuel_used_2_reset = 1;
-    fuel.fuel_used_2_button_frames = 10;
-    return 0;
-}
-
-constexpr auto kMouse = mouse_list(kNoHelp, area(38, 65, 31, 31, kCursorHand, kMouseLeft, reset));
-
-void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
-    if (service != static_cast<int32_t>(Service::pre_update)) return;
-    run_fuel_used(kUsed2);
-    const bool pressed = fuel.fuel_used_2_button_frames != 0;
-    if (pressed) --fuel.fuel_used_2_button_frames;
-    const bool night = panel.night_lighting;
-    show_day_night(elements[6], elements[14], !pressed, night);
-    show_day_night(elements[7], elements[15], pressed, night);
-    for (int k = 8; k <= 13; ++k) show(elements[k], night);
-}
-
-}  // namespace
-
-GaugeHeader hdr_fuelused_2_vk =
-    gauge_header(GaugeId::fuelused_2_vk, elements.list, kMouse.data(), update);
+GaugeHeader hdr_fuelused_2_vk = gauge_header(GaugeId::fuelused_2_vk, Counter2::elements.list,
+                                             Counter2::kMouse.data(), Counter2::update);
 
 }  // namespace vk
