@@ -15,32 +15,21 @@ namespace {
 constexpr uint16_t kNoBrakes = 1400;  // green at or below this gives no brake pressure
 constexpr double kParkingSet = 0.1;   // a parking brake above this holds the brakes
 
-double VKCALL accumulator(ElementHeader*) {
-    return limit_written_back<uint16_t>(hyd.norm_accu_shown, 3000);
-}
-double VKCALL left_brake(ElementHeader*) {
-    return limit_written_back<uint16_t>(hyd.norm_brake_left, 2000);
-}
-double VKCALL right_brake(ElementHeader*) {
-    return limit_written_back<uint16_t>(hyd.norm_brake_right, 2000);
-}
+constexpr BrakeFields kFields{&HydState::norm_accu_shown, &HydState::norm_brake_left,
+                              &HydState::norm_brake_right};
+using Dial = BrakeDial<kFields>;
 
 constinit BrakeScales kScales = brake_scales();
 
 constinit Chain elements{
     &hdr_hydrau_brakes_norm_vk,
-    image(1584),                                                         // 0 dial
-    needle(1568, At{93, 16}, Pivot{8, 8}, kScales.accu, accumulator),    // 1 accumulator
-    needle(1568, At{85, 112}, Pivot{8, 8}, kScales.left, left_brake),    // 2 left brake
-    needle(1568, At{85, 112}, Pivot{8, 8}, kScales.right, right_brake),  // 3 right brake
+    image(1584),                                                               // 0 dial
+    needle(1568, At{93, 16}, Pivot{8, 8}, kScales.accu, Dial::accumulator),    // 1 accumulator
+    needle(1568, At{85, 112}, Pivot{8, 8}, kScales.left, Dial::left_brake),    // 2 left brake
+    needle(1568, At{85, 112}, Pivot{8, 8}, kScales.right, Dial::right_brake),  // 3 right brake
 };
 
 constexpr auto kMouse = mouse_list(kNoHelp);
-
-void set_brakes(uint16_t left, uint16_t right) {
-    hyd.norm_brake_left = left;
-    hyd.norm_brake_right = right;
-}
 
 // The brakes squeal while the aircraft rolls on the ground at 30 kt or more
 // with the parking brake off and either brake above 1000.
@@ -55,15 +44,15 @@ void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     hyd.norm_accu_shown = hyd.green_pressure;
     const double ground = var(Var::on_ground);
     if (ground == 0.0 || hyd.brake_loss_toggle == 1) {
-        set_brakes(0, 0);
+        Dial::set_brakes(0, 0);
     } else if (ground == 1.0 && elec.ess_bus_powered) {
         const double parking = var(Var::parking_brake);
         if (hyd.green_pressure <= kNoBrakes)
-            set_brakes(0, 0);
+            Dial::set_brakes(0, 0);
         else if (parking <= kParkingSet)
-            set_brakes(brake_psi(var(Var::brake_left)), brake_psi(var(Var::brake_right)));
+            Dial::set_brakes(brake_psi(var(Var::brake_left)), brake_psi(var(Var::brake_right)));
         else
-            set_brakes(brake_psi(parking), brake_psi(parking));
+            Dial::set_brakes(brake_psi(parking), brake_psi(parking));
     }
 
     if (brakes_squeal())

@@ -17,35 +17,24 @@ constexpr uint16_t kRedBrakes = 1400;    // red above this works the pedals
 constexpr uint16_t kGreenBrakes = 1400;  // green below this hands the pedals over to red
 constexpr double kParkingSet = 0.1;
 
-double VKCALL accumulator(ElementHeader*) {
-    return limit_written_back<uint16_t>(hyd.stby_accu_shown, 3000);
-}
-double VKCALL left_brake(ElementHeader*) {
-    return limit_written_back<uint16_t>(hyd.stby_brake_left, 2000);
-}
-double VKCALL right_brake(ElementHeader*) {
-    return limit_written_back<uint16_t>(hyd.stby_brake_right, 2000);
-}
+constexpr BrakeFields kFields{&HydState::stby_accu_shown, &HydState::stby_brake_left,
+                              &HydState::stby_brake_right};
+using Dial = BrakeDial<kFields>;
 
 constinit BrakeScales kScales = brake_scales();
 
 constinit Chain elements{
     &hdr_hydrau_brakes_stby_vk,
-    image(1584),                                                         // 0 dial
-    needle(1568, At{93, 16}, Pivot{8, 8}, kScales.accu, accumulator),    // 1 accumulator
-    needle(1568, At{85, 112}, Pivot{8, 8}, kScales.left, left_brake),    // 2 left brake
-    needle(1568, At{85, 112}, Pivot{8, 8}, kScales.right, right_brake),  // 3 right brake
+    image(1584),                                                               // 0 dial
+    needle(1568, At{93, 16}, Pivot{8, 8}, kScales.accu, Dial::accumulator),    // 1 accumulator
+    needle(1568, At{85, 112}, Pivot{8, 8}, kScales.left, Dial::left_brake),    // 2 left brake
+    needle(1568, At{85, 112}, Pivot{8, 8}, kScales.right, Dial::right_brake),  // 3 right brake
 };
 
 constexpr auto kMouse = mouse_list(kNoHelp);
 
-void set_brakes(uint16_t left, uint16_t right) {
-    hyd.stby_brake_left = left;
-    hyd.stby_brake_right = right;
-}
-
 void pedals() {
-    set_brakes(brake_psi(var(Var::brake_left)), brake_psi(var(Var::brake_right)));
+    Dial::set_brakes(brake_psi(var(Var::brake_left)), brake_psi(var(Var::brake_right)));
 }
 
 void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
@@ -53,7 +42,7 @@ void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     hyd.stby_accu_shown = hyd.red_pressure;
     const double ground = var(Var::on_ground);
     if (ground == 0.0 || hyd.brake_loss_toggle == 1) {
-        set_brakes(0, 0);
+        Dial::set_brakes(0, 0);
         return;
     }
     if (ground != 1.0 || !elec.main_bus_powered) return;  // the dials keep their values
@@ -61,15 +50,15 @@ void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     const double parking = var(Var::parking_brake);
     const uint16_t red = hyd.red_pressure;
     if (parking > kParkingSet)
-        set_brakes(brake_psi(parking), brake_psi(parking));
+        Dial::set_brakes(brake_psi(parking), brake_psi(parking));
     else if (red <= kRedEmpty)
-        set_brakes(0, 0);
+        Dial::set_brakes(0, 0);
     else if (gear.parking_brake_lever >= 1 && red > kRedBrakes)
         pedals();
     else if (hyd.green_pressure < kGreenBrakes && red > kRedBrakes)
         pedals();  // automatic changeover to standby
     else
-        set_brakes(0, 0);
+        Dial::set_brakes(0, 0);
 }
 
 }  // namespace
