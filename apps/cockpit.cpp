@@ -1,6 +1,7 @@
 // Runs the cockpit module in the test host: loads it as the simulator does and
 // runs scenarios (all of them, or the ones named), each on a fresh load,
 // printing what happened.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -34,6 +35,22 @@ const vkapp::Scenario* find(const std::string& name) {
     for (const auto& s : vkapp::scenarios())
         if (name == s.name) return &s;
     return nullptr;
+}
+
+// All scenarios, told as one story when run together: the cold aircraft of
+// the start-up, its engines started, the other start-ups, then the flights;
+// scenarios not named here follow in their own order.
+std::vector<const vkapp::Scenario*> in_story_order(const std::vector<vkapp::Scenario>& all) {
+    static const std::string kStory[] = {"cold_start",     "engine_start", "running_start",
+                                         "airborne_start", "approach",     "green_loss"};
+    const auto rank = [](const vkapp::Scenario* s) {
+        return std::find(std::begin(kStory), std::end(kStory), s->name) - std::begin(kStory);
+    };
+    std::vector<const vkapp::Scenario*> chosen;
+    for (const auto& s : all) chosen.push_back(&s);
+    std::stable_sort(chosen.begin(), chosen.end(),
+                     [&](const auto* a, const auto* b) { return rank(a) < rank(b); });
+    return chosen;
 }
 
 // Installs the sound set and plays every loaded recording once, in turn.
@@ -108,8 +125,7 @@ int main(int argc, char** argv) {
         }
     }
     if (module_path.empty()) module_path = vkhost::default_module_path(argv[0]);
-    if (chosen.empty())
-        for (const auto& s : vkapp::scenarios()) chosen.push_back(&s);
+    if (chosen.empty()) chosen = in_story_order(vkapp::scenarios());
 
     try {
         if (sound_check) return play_sound_check(module_path, audio);
