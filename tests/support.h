@@ -4,6 +4,7 @@
 // as the simulator loads it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "frame/host_vars.h"
@@ -22,6 +23,13 @@ class LinkedHost : public ::testing::Test {
   protected:
     LinkedHost()
         : host(vkhost::Module::linked(&Linkage, &ImportTable), [] { vk::reset_state(); }) {}
+    // How many times event `k` went out since the mark.
+    int sent(size_t mark, vk::Key k) const {
+        const auto keys = host.keys_since(mark);
+        return static_cast<int>(std::count_if(keys.begin(), keys.end(), [&](const auto& r) {
+            return r.id == static_cast<int32_t>(k);
+        }));
+    }
     vkhost::TestHost host;
 };
 

@@ -19,15 +19,19 @@ class AirData : public LinkedHost {
   protected:
     void set(Var v, double x) { host.set(id(v), x); }
     double y(const char* gauge, int k) { return host.view(host.element(gauge, k)).value_y; }
+    // The airspeed indicator at 64 t with 15 degrees of flap: base speed 154 kt.
+    void ias_at_64t_flaps_15() {
+        host.place("ias_vk");
+        host.set_expression(kWeight, 64000.0);
+        set(Var::flap_angle_left, 15.0);
+    }
     vk::FlightInstrState& s = vk::instr;
 };
 
 // ---------------------------------------------------------------- airspeed
 
 TEST_F(AirData, ReferenceSpeedsFollowWeightAndFlaps) {
-    host.place("ias_vk");
-    host.set_expression(kWeight, 64000.0);
-    set(Var::flap_angle_left, 15.0);
+    ias_at_64t_flaps_15();
     host.run_frames(1);
     EXPECT_DOUBLE_EQ(s.vref_base_kt, 154.0);
     EXPECT_DOUBLE_EQ(s.vr_kt, 159.0);
@@ -50,9 +54,7 @@ TEST_F(AirData, ReferenceSpeedsFollowWeightAndFlaps) {
 }
 
 TEST_F(AirData, DigitalDisplayShowsTheRowsAndKeepsItsDigitsInRange) {
-    host.place("ias_vk");
-    host.set_expression(kWeight, 64000.0);
-    set(Var::flap_angle_left, 15.0);
+    ias_at_64t_flaps_15();
     host.run_frames(1);
     for (int k = 8; k <= 15; ++k) EXPECT_FALSE(host.shown("ias_vk", k)) << k;
     host.click("ias_vk", 0);
@@ -91,9 +93,7 @@ TEST_F(AirData, DigitalDisplayShowsTheRowsAndKeepsItsDigitsInRange) {
 
 TEST_F(AirData, CalloutsComeOncePerTakeOffRunAndReArm) {
     host.place("toggle_pan_start");  // loads the sound set
-    host.place("ias_vk");
-    host.set_expression(kWeight, 64000.0);
-    set(Var::flap_angle_left, 15.0);
+    ias_at_64t_flaps_15();
     set(Var::throttle_1, 0.85);
     // The airspeed at which each call-out sounded, in order.
     std::vector<std::pair<std::string, int>> heard;

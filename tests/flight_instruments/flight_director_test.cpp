@@ -32,6 +32,14 @@ class FlightDirector : public LinkedHost {
         set(Var::nav_course, course);
         set(Var::course_deviation, deviation);
     }
+    // On the localizer of a 090 course at 140 kt with a usable glide slope.
+    void established(double radio_height) {
+        localizer(90.0, 0.0);
+        set(Var::heading, 90.0);
+        set(Var::indicated_airspeed, 140.0);
+        set(Var::glide_slope_usable, 1.0);
+        set(Var::radio_height, radio_height);
+    }
     vk::FlightInstrState& s = vk::instr;
 };
 
@@ -220,12 +228,8 @@ TEST_F(FlightDirector, TakeOffFliesHeadingAndTenDegreesNoseUp) {
 
 TEST_F(FlightDirector, GlideSlopeArmsCapturesAndLeaves) {
     mode(4);
-    localizer(90.0, 0.0);
-    set(Var::heading, 90.0);
-    set(Var::radio_height, 600.0);
-    set(Var::indicated_airspeed, 140.0);
+    established(600.0);
     set(Var::glide_slope_deviation, -20.0);
-    set(Var::glide_slope_usable, 1.0);
     host.run_frames(1);
     EXPECT_EQ(s.glide_state, 0);  // too far below the beam
     set(Var::glide_slope_deviation, -10.0);
@@ -271,11 +275,7 @@ TEST_F(FlightDirector, GlideSlopeArmsCapturesAndLeaves) {
 }
 
 TEST_F(FlightDirector, VerticalSpeedTargetByRadioHeight) {
-    localizer(90.0, 0.0);
-    set(Var::heading, 90.0);
-    set(Var::indicated_airspeed, 140.0);
-    set(Var::glide_slope_usable, 1.0);
-    set(Var::radio_height, 300.0);
+    established(300.0);
     host.run_frames(1);  // armed
     // A descent through the sampling heights: each sample freezes at the last
     // value seen above its height.
@@ -310,11 +310,7 @@ std::vector<uint64_t> target_changes(vkhost::TestHost& host, int frames) {
 }
 
 TEST_F(FlightDirector, CapturedGlideTargetChangesEveryTwentyTicksAlsoAfterReArming) {
-    localizer(90.0, 0.0);
-    set(Var::heading, 90.0);
-    set(Var::indicated_airspeed, 140.0);
-    set(Var::radio_height, 600.0);
-    set(Var::glide_slope_usable, 1.0);
+    established(600.0);
     set(Var::glide_slope_deviation, 1.0);
     host.run_frames(2);  // armed, then captured (one tick per frame)
     ASSERT_EQ(s.glide_state, 2);

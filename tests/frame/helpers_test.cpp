@@ -1,12 +1,18 @@
-// The shared mechanics: conversions, switches, spring counters, valves,
-// timers, needles and digit drums.
+// The shared mechanics: conversions, angles, switches and their pictures,
+// spring counters, valves, pressures, timers, needles and digit drums.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <set>
 
 #include "frame/controls.h"
 #include "frame/convert.h"
+#include "frame/gauge_parts.h"
+#include "frame/numbers.h"
+#include "frame/panel_display.h"
+#include "frame/pressure.h"
+#include "gauges/state.h"
 
 namespace vktest {
 namespace {
@@ -191,6 +197,71 @@ TEST(DigitDrum, OdometerRollsHigherDrumsOnlyWithTheLastUnit) {
     vk::odometer(kNaN, p, 2);
     EXPECT_DOUBLE_EQ(p[0], 0.0);
     EXPECT_DOUBLE_EQ(p[1], 0.0);
+}
+
+TEST(Numbers, AnglesWrapIntoATurnAndNonFiniteValuesFallBack) {
+    EXPECT_DOUBLE_EQ(vk::wrap_180(-340.0), 20.0);
+    EXPECT_DOUBLE_EQ(vk::wrap_180(190.0), -170.0);
+    EXPECT_DOUBLE_EQ(vk::wrap_180(180.0), 180.0);
+    EXPECT_DOUBLE_EQ(vk::wrap_180(725.0), 5.0);
+    EXPECT_EQ(vk::wrap_180(kNaN), 0.0);
+    EXPECT_EQ(vk::wrap_180(kInf), 0.0);
+
+    EXPECT_DOUBLE_EQ(vk::wrap_360(-10.0), 350.0);
+    EXPECT_DOUBLE_EQ(vk::wrap_360(360.0), 0.0);
+    EXPECT_DOUBLE_EQ(vk::wrap_360(719.5), 359.5);
+    EXPECT_LT(vk::wrap_360(-1e-18), 360.0);  // never 360 itself
+    EXPECT_EQ(vk::wrap_360(-kInf), 0.0);
+    EXPECT_EQ(vk::finite_or(kNaN, 3.0), 3.0);
+    EXPECT_EQ(vk::finite_or(-kInf, 3.0), 3.0);
+    EXPECT_EQ(vk::finite_or(-2.0, 3.0), -2.0);
+}
+
+TEST(Pressure, BleedStopsAtZeroAndDialLimitsAreWrittenBack) {
+    uint16_t p = 0;
+    EXPECT_TRUE(vk::bleed<uint16_t>(p, 15));
+    EXPECT_EQ(p, 0);  // not 65521
+    p = 30;
+    EXPECT_FALSE(vk::bleed<uint16_t>(p, 15));
+    EXPECT_EQ(p, 15);
+    p = 29;  // would end at 14, below one step
+    EXPECT_TRUE(vk::bleed<uint16_t>(p, 15));
+
+    uint16_t field = 6200;
+    EXPECT_EQ(vk::limit_written_back<uint16_t>(field, 5000), 5000.0);
+    EXPECT_EQ(field, 5000);
+    EXPECT_EQ(vk::limit_written_back<uint16_t>(field, 6000), 5000.0);
+}
+
+TEST(PanelParts, GuardedSwitchShowsOneOfItsThreeLooks) {
+    vk::ElementHeader e[4] = {vk::icon(1, {}, 0), vk::icon(2, {}, 0), vk::icon(3, {}, 0),
+                              vk::icon(4, {}, 0)};
+    const vk::GuardedSwitchPictures pictures{&e[0], &e[1], &e[2], &e[3]};
+    auto drawn = [&](bool guard_open, bool on) {
+        pictures.show(guard_open, on);
+        std::set<int> s;
+        for (const auto& x : e)
+            if (!vk::hidden(&x)) s.insert(x.bitmap_id);
+        return s;
+    };
+    EXPECT_EQ(drawn(false, true), (std::set<int>{1}));
+    EXPECT_EQ(drawn(true, true), (std::set<int>{2, 3}));
+    EXPECT_EQ(drawn(true, false), (std::set<int>{2, 4}));
+    EXPECT_EQ(drawn(false, false), (std::set<int>{2, 4}));  // off always shows the guard open
+}
+
+TEST(GaugeParts, SwitchClickMovesOnlyItsFieldToItsPosition) {
+    vk::reset_state();
+    const auto pump_c_on = vk::switch_to<vk::fuel, &vk::FuelState::left_pump_c_switch, 1>;
+    const auto pump_b_auto = vk::switch_to<vk::fuel, &vk::FuelState::left_pump_b_switch, 2>;
+    vk::fuel.left_pump_b_switch = 0;
+    EXPECT_EQ(pump_c_on(nullptr, vk::kMouseLeft), 0);
+    EXPECT_EQ(vk::fuel.left_pump_c_switch, 1);
+    EXPECT_EQ(vk::fuel.left_pump_b_switch, 0);
+    pump_b_auto(nullptr, vk::kMouseLeft);
+    EXPECT_EQ(vk::fuel.left_pump_b_switch, 2);
+    EXPECT_EQ(vk::fuel.right_pump_b_switch, 2);  // the other side untouched
+    vk::reset_state();
 }
 
 }  // namespace

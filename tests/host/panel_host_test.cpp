@@ -22,17 +22,6 @@ TEST_F(LinkedHost, LoadingOpensTheMainPanelAndWindowsPlaceTheirGaugesOnFirstOpen
     EXPECT_EQ(vkhost::window_label(host, 12345), "12345");
 }
 
-TEST_F(LinkedHost, AMissingPanelConfigurationIsAnError) {
-    EXPECT_THROW(vkhost::load_aircraft(host, vkhost::ChoiceScreen::closed, VK_PANEL_CFG ".missing"),
-                 std::runtime_error);
-}
-
-TEST_F(LinkedHost, TheChoiceScreenCanBeOpenAtLoad) {
-    load_cockpit(host, vkhost::ChoiceScreen::open);
-    EXPECT_TRUE(host.window_open(10520));
-    EXPECT_TRUE(host.placed(host.gauge("panload")));
-}
-
 TEST_F(LinkedHost, HostLightsAndAtcWindowFollowTheirKeyEvents) {
     const auto send = [&](vk::Key k) { host.on_key_event(id(k), 0); };
     send(vk::Key::panel_light_on);

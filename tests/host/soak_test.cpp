@@ -13,20 +13,11 @@ namespace vktest {
 namespace {
 
 double wild_value(std::mt19937& rng) {
-    static constexpr double kSpecial[] = {
-        std::numeric_limits<double>::quiet_NaN(),
-        std::numeric_limits<double>::infinity(),
-        -std::numeric_limits<double>::infinity(),
-        1e300,
-        -1e300,
-        0.0,
-        1.0,
-        -1.0,
-        16383.0,
-        2147483648.0,
-        -2147483649.0,
-        4294967296.0,
-    };
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    static constexpr double kSpecial[] = {kNaN,    kInf,         -kInf,         1e300,
+                                          -1e300,  0.0,          1.0,           -1.0,
+                                          16383.0, 2147483648.0, -2147483649.0, 4294967296.0};
     std::uniform_int_distribution<int> pick(0, 3);
     switch (pick(rng)) {
         case 0:

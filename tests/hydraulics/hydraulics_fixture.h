@@ -2,7 +2,6 @@
 // A linked host with the electrical supplies and engine speeds that the
 // hydraulic gauges read set by hand, as the electrical and engine systems
 // would set them.
-#include <algorithm>
 #include <vector>
 
 #include "support.h"
@@ -30,12 +29,6 @@ class Hydraulics : public LinkedHost {
         for (vk::Var v : {vk::Var::gear_handle, vk::Var::gear_centre_position,
                           vk::Var::gear_left_position, vk::Var::gear_right_position})
             set(v, 0.0);
-    }
-    // How many times an event went out since the mark.
-    int sent(size_t mark, vk::Key k) const {
-        const auto keys = host.keys_since(mark);
-        return static_cast<int>(
-            std::count_if(keys.begin(), keys.end(), [&](const auto& r) { return r.id == id(k); }));
     }
 };
 

@@ -1,5 +1,6 @@
-// The servo panel, the emergency levers with the flap handle hold, and the
-// brake dials with the brake squeal.
+// The servo panel, the emergency levers with the flap handle hold, the
+// brake dials with the brake squeal, and the test host's gear, flaps and
+// control positions that these lean on.
 #include "host/effects/gear.h"
 #include "hydraulics_fixture.h"
 
@@ -225,6 +226,29 @@ TEST_F(Hydraulics, BrakesSquealOnlyRollingFrom30KtWithABrakeOn) {
         host.run_frames(1);
         EXPECT_EQ(host.sounding("BRAKESSND"), c.squeal) << c.knots << " kt";
     }
+}
+
+// ---------------------------------------------------------------- the host's model
+
+TEST_F(Hydraulics, HostModelMovesOnlyAfterAnEventAndSetsControls) {
+    in_flight(200.0);
+    set(Var::gear_left_position, 5000.0);  // put there directly: stays
+    host.run_frames(18);
+    EXPECT_EQ(get(Var::gear_left_position), 5000.0);
+    host.on_key_event(id(Key::gear_down), 0);
+    host.run_frames(18);
+    EXPECT_NEAR(get(Var::gear_centre_position), vkhost::kGearDown / vkhost::kGearSeconds, 1e-6);
+
+    set(Var::flap_handle, 8000.0);  // between detents: one step goes to the next one
+    host.on_key_event(id(Key::flaps_retract_step), 0);
+    EXPECT_EQ(get(Var::flap_handle), 6553.0);
+    host.run_frames(18);
+    EXPECT_NEAR(get(Var::flap_angle_right), vkhost::kFlapDegreesPerSecond, 1e-9);
+
+    host.on_key_event(id(Key::elevator_set), -200);
+    host.on_key_event(id(Key::rudder_set), 150);
+    EXPECT_EQ(get(Var::elevator_position), -200.0);
+    EXPECT_EQ(get(Var::rudder_position), 150.0);
 }
 
 }  // namespace
