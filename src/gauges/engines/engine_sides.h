@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "frame/host.h"
+#include "frame/records.h"
 #include "gauges/state.h"
 
 namespace vk {
@@ -41,6 +42,35 @@ void hp_lever_up(const LeverSide& side);
 void hp_lever_down(const LeverSide& side);
 void bp_lever_up(const LeverSide& side);
 void bp_lever_down(const LeverSide& side);
+
+// The click functions of a side's throttle and its HP and BP levers.
+template <const LeverSide& Side>
+struct LeverClicks {
+    static int32_t VKCALL forward(const MousePoint*, uint32_t) {
+        throttle_click(Side, true);
+        return 0;
+    }
+    static int32_t VKCALL back(const MousePoint*, uint32_t) {
+        throttle_click(Side, false);
+        return 0;
+    }
+    static int32_t VKCALL hp_up(const MousePoint*, uint32_t) {
+        hp_lever_up(Side);
+        return 0;
+    }
+    static int32_t VKCALL hp_down(const MousePoint*, uint32_t) {
+        hp_lever_down(Side);
+        return 0;
+    }
+    static int32_t VKCALL bp_up(const MousePoint*, uint32_t) {
+        bp_lever_up(Side);
+        return 0;
+    }
+    static int32_t VKCALL bp_down(const MousePoint*, uint32_t) {
+        bp_lever_down(Side);
+        return 0;
+    }
+};
 
 // One frame of the levers: the host fuel control follows the two fuel levers
 // (fuel on exactly while both are open) and the lever picture follows the

@@ -58,37 +58,15 @@ constinit Chain elements{
     icon(26496, At{47, 106}, kHiddenPicture),  // 24 start master off, by night
 };
 
-int32_t VKCALL forward(const MousePoint*, uint32_t) {
-    throttle_click(kLeftLevers, true);
-    return 0;
-}
-int32_t VKCALL back(const MousePoint*, uint32_t) {
-    throttle_click(kLeftLevers, false);
-    return 0;
-}
-int32_t VKCALL hp_up(const MousePoint*, uint32_t) {
-    hp_lever_up(kLeftLevers);
-    return 0;
-}
-int32_t VKCALL hp_down(const MousePoint*, uint32_t) {
-    hp_lever_down(kLeftLevers);
-    return 0;
-}
-int32_t VKCALL bp_up(const MousePoint*, uint32_t) {
-    bp_lever_up(kLeftLevers);
-    return 0;
-}
-int32_t VKCALL bp_down(const MousePoint*, uint32_t) {
-    bp_lever_down(kLeftLevers);
-    return 0;
-}
+using Clicks = LeverClicks<kLeftLevers>;
 
-constexpr auto kMouse = mouse_list(kNoHelp, area(50, 64, 50, 86, kCursorUp, kMouseKnob, forward),
-                                   area(50, 150, 50, 86, kCursorDown, kMouseKnob, back),
-                                   area(50, 236, 50, 37, kCursorUp, kMouseLeft, hp_up),
-                                   area(50, 273, 50, 37, kCursorDown, kMouseLeft, hp_down),
-                                   area(0, 236, 55, 51, kCursorHand, kMouseLeft, bp_up),
-                                   area(0, 0, 55, 51, kCursorHand, kMouseLeft, bp_down));
+constexpr auto kMouse =
+    mouse_list(kNoHelp, area(50, 64, 50, 86, kCursorUp, kMouseKnob, Clicks::forward),
+               area(50, 150, 50, 86, kCursorDown, kMouseKnob, Clicks::back),
+               area(50, 236, 50, 37, kCursorUp, kMouseLeft, Clicks::hp_up),
+               area(50, 273, 50, 37, kCursorDown, kMouseLeft, Clicks::hp_down),
+               area(0, 236, 55, 51, kCursorHand, kMouseLeft, Clicks::bp_up),
+               area(0, 0, 55, 51, kCursorHand, kMouseLeft, Clicks::bp_down));
 
 void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     if (service != static_cast<int32_t>(Service::pre_update)) return;

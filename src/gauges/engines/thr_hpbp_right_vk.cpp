@@ -46,37 +46,15 @@ constinit Chain elements{
     icon(16448, At{45, 0}, kHiddenPicture),    // 14 BP lever open, by night
 };
 
-int32_t VKCALL forward(const MousePoint*, uint32_t) {
-    throttle_click(kRightLevers, true);
-    return 0;
-}
-int32_t VKCALL back(const MousePoint*, uint32_t) {
-    throttle_click(kRightLevers, false);
-    return 0;
-}
-int32_t VKCALL hp_up(const MousePoint*, uint32_t) {
-    hp_lever_up(kRightLevers);
-    return 0;
-}
-int32_t VKCALL hp_down(const MousePoint*, uint32_t) {
-    hp_lever_down(kRightLevers);
-    return 0;
-}
-int32_t VKCALL bp_up(const MousePoint*, uint32_t) {
-    bp_lever_up(kRightLevers);
-    return 0;
-}
-int32_t VKCALL bp_down(const MousePoint*, uint32_t) {
-    bp_lever_down(kRightLevers);
-    return 0;
-}
+using Clicks = LeverClicks<kRightLevers>;
 
-constexpr auto kMouse = mouse_list(kNoHelp, area(0, 64, 50, 86, kCursorUp, kMouseKnob, forward),
-                                   area(0, 150, 50, 86, kCursorDown, kMouseKnob, back),
-                                   area(0, 236, 50, 37, kCursorUp, kMouseLeft, hp_up),
-                                   area(0, 273, 50, 37, kCursorDown, kMouseLeft, hp_down),
-                                   area(50, 236, 55, 51, kCursorHand, kMouseLeft, bp_up),
-                                   area(45, 0, 55, 51, kCursorHand, kMouseLeft, bp_down));
+constexpr auto kMouse =
+    mouse_list(kNoHelp, area(0, 64, 50, 86, kCursorUp, kMouseKnob, Clicks::forward),
+               area(0, 150, 50, 86, kCursorDown, kMouseKnob, Clicks::back),
+               area(0, 236, 50, 37, kCursorUp, kMouseLeft, Clicks::hp_up),
+               area(0, 273, 50, 37, kCursorDown, kMouseLeft, Clicks::hp_down),
+               area(50, 236, 55, 51, kCursorHand, kMouseLeft, Clicks::bp_up),
+               area(45, 0, 55, 51, kCursorHand, kMouseLeft, Clicks::bp_down));
 
 void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     if (service != static_cast<int32_t>(Service::pre_update)) return;
