@@ -5,6 +5,7 @@
 
 #include "frame/controls.h"
 #include "frame/element.h"
+#include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/mouse.h"
 #include "frame/panel_display.h"
@@ -35,10 +36,7 @@ constexpr int kDaySelector = 2;
 constexpr int kNightSelector = 7;
 
 template <uint8_t Position>
-int32_t VKCALL select(const MousePoint*, uint32_t) {
-    set_switch(ap.fd_mode, Position);
-    return 0;
-}
+constexpr auto select = switch_to<ap, &ApState::fd_mode, Position>;
 
 int32_t VKCALL step_down(const MousePoint*, uint32_t) {
     if (ap.fd_mode > 0) set_switch(ap.fd_mode, static_cast<uint8_t>(ap.fd_mode - 1));

@@ -3,6 +3,7 @@
 #include "frame/bitmaps.h"
 #include "frame/controls.h"
 #include "frame/element.h"
+#include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/mouse.h"
 #include "gauges/state.h"
@@ -19,17 +20,11 @@ constinit Chain elements{
     icon(1072, At{51, 14}, kPicture),                        // 2 selector at 2
 };
 
-int32_t VKCALL to_1(const MousePoint*, uint32_t) {
-    set_switch(elec.alt_volt_selector, 1);
-    return 0;
-}
-int32_t VKCALL to_2(const MousePoint*, uint32_t) {
-    set_switch(elec.alt_volt_selector, 2);
-    return 0;
-}
-
-constexpr auto kMouse = mouse_list(kNoHelp, area(1, 0, 54, 41, kCursorHand, kMouseLeft, to_1),
-                                   area(55, 0, 54, 41, kCursorHand, kMouseLeft, to_2));
+constexpr auto kMouse = mouse_list(
+    kNoHelp,
+    area(1, 0, 54, 41, kCursorHand, kMouseLeft, switch_to<elec, &ElecState::alt_volt_selector, 1>),
+    area(55, 0, 54, 41, kCursorHand, kMouseLeft,
+         switch_to<elec, &ElecState::alt_volt_selector, 2>));
 
 constexpr uint8_t kAltVolts = 115;
 constexpr uint16_t kAltHz = 400;

@@ -4,6 +4,7 @@
 #include "frame/bitmaps.h"
 #include "frame/controls.h"
 #include "frame/element.h"
+#include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/mouse.h"
 #include "gauges/state.h"
@@ -21,22 +22,11 @@ constinit Chain elements{
     icon(1056, At{40, 31}, kPicture),                    // 3 switch at 2
 };
 
-int32_t VKCALL to_1(const MousePoint*, uint32_t) {
-    set_switch(elec.ac_gndpwr_switch, 1);
-    return 0;
-}
-int32_t VKCALL to_0(const MousePoint*, uint32_t) {
-    set_switch(elec.ac_gndpwr_switch, 0);
-    return 0;
-}
-int32_t VKCALL to_2(const MousePoint*, uint32_t) {
-    set_switch(elec.ac_gndpwr_switch, 2);
-    return 0;
-}
-
-constexpr auto kMouse = mouse_list(kNoHelp, area(78, 12, 39, 47, kCursorHand, kMouseLeft, to_1),
-                                   area(39, 12, 39, 47, kCursorHand, kMouseLeft, to_0),
-                                   area(0, 12, 39, 47, kCursorHand, kMouseLeft, to_2));
+constexpr auto kMouse = mouse_list(
+    kNoHelp,
+    area(78, 12, 39, 47, kCursorHand, kMouseLeft, switch_to<elec, &ElecState::ac_gndpwr_switch, 1>),
+    area(39, 12, 39, 47, kCursorHand, kMouseLeft, switch_to<elec, &ElecState::ac_gndpwr_switch, 0>),
+    area(0, 12, 39, 47, kCursorHand, kMouseLeft, switch_to<elec, &ElecState::ac_gndpwr_switch, 2>));
 
 void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     if (service != static_cast<int32_t>(Service::pre_update)) return;

@@ -3,6 +3,7 @@
 #include "frame/bitmaps.h"
 #include "frame/controls.h"
 #include "frame/element.h"
+#include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/mouse.h"
 #include "gauges/state.h"
@@ -19,17 +20,9 @@ constinit Chain elements{
     icon(1072, At{55, 58}, kPicture),               // 2 switch at 2
 };
 
-int32_t VKCALL to_1(const MousePoint*, uint32_t) {
-    set_switch(elec.ac_sw, 1);
-    return 0;
-}
-int32_t VKCALL to_2(const MousePoint*, uint32_t) {
-    set_switch(elec.ac_sw, 2);
-    return 0;
-}
-
-constexpr auto kMouse = mouse_list(kNoHelp, area(14, 43, 45, 37, kCursorHand, kMouseLeft, to_1),
-                                   area(59, 43, 45, 37, kCursorHand, kMouseLeft, to_2));
+constexpr auto kMouse = mouse_list(
+    kNoHelp, area(14, 43, 45, 37, kCursorHand, kMouseLeft, switch_to<elec, &ElecState::ac_sw, 1>),
+    area(59, 43, 45, 37, kCursorHand, kMouseLeft, switch_to<elec, &ElecState::ac_sw, 2>));
 
 void VKCALL update(GaugeHeader*, int32_t service, uint32_t) {
     if (service != static_cast<int32_t>(Service::pre_update)) return;

@@ -6,6 +6,7 @@
 
 #include "frame/controls.h"
 #include "frame/element.h"
+#include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/mouse.h"
 #include "gauges/state.h"
@@ -32,20 +33,12 @@ int32_t VKCALL throw_to_gen2(const MousePoint*, uint32_t) {
     spring_throw(elec.reset_switch_timer, SpringSide::second);
     return 0;
 }
-int32_t VKCALL gen1_lamp_test(const MousePoint*, uint32_t) {
-    elec.gen1_reset_test = 1;
-    return 0;
-}
-int32_t VKCALL gen2_lamp_test(const MousePoint*, uint32_t) {
-    elec.gen2_reset_test = 1;
-    return 0;
-}
 
-constexpr auto kMouse =
-    mouse_list(kNoHelp, area(73, 6, 45, 45, kCursorHand, kMouseKnob, throw_to_gen1),
-               area(118, 6, 45, 45, kCursorHand, kMouseKnob, throw_to_gen2),
-               area(3, 18, 30, 30, kCursorHand, kMouseLeft, gen1_lamp_test),
-               area(206, 18, 30, 30, kCursorHand, kMouseLeft, gen2_lamp_test));
+constexpr auto kMouse = mouse_list(
+    kNoHelp, area(73, 6, 45, 45, kCursorHand, kMouseKnob, throw_to_gen1),
+    area(118, 6, 45, 45, kCursorHand, kMouseKnob, throw_to_gen2),
+    area(3, 18, 30, 30, kCursorHand, kMouseLeft, press_test<elec, &ElecState::gen1_reset_test>),
+    area(206, 18, 30, 30, kCursorHand, kMouseLeft, press_test<elec, &ElecState::gen2_reset_test>));
 
 // A memory lamp: lit for its test, or for a trip not yet acknowledged (which
 // it remembers and reports as a warning), or for a remembered trip.

@@ -9,6 +9,7 @@
 #include "frame/controls.h"
 #include "frame/convert.h"
 #include "frame/element.h"
+#include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/host.h"
 #include "frame/mouse.h"
@@ -32,18 +33,10 @@ constinit Chain elements{&hdr_elec_bus_bat_vk,
                          icon(1136, At{183, 48}, kLamp),             // 8 main bus-bar
                          icon(1136, At{123, 48}, kLamp)};            // 9 main bus-bar
 
-int32_t VKCALL ess_from_battery_bus(const MousePoint*, uint32_t) {
-    set_switch(elec.ess_bus_switch, 1);
-    return 0;
-}
-int32_t VKCALL ess_from_main_bus(const MousePoint*, uint32_t) {
-    set_switch(elec.ess_bus_switch, 2);
-    return 0;
-}
-
-constexpr auto kMouse =
-    mouse_list(kNoHelp, area(0, 63, 41, 50, kCursorHand, kMouseLeft, ess_from_battery_bus),
-               area(41, 63, 41, 50, kCursorHand, kMouseLeft, ess_from_main_bus));
+constexpr auto kMouse = mouse_list(
+    kNoHelp,
+    area(0, 63, 41, 50, kCursorHand, kMouseLeft, switch_to<elec, &ElecState::ess_bus_switch, 1>),
+    area(41, 63, 41, 50, kCursorHand, kMouseLeft, switch_to<elec, &ElecState::ess_bus_switch, 2>));
 
 // ---------------------------------------------------------------- battery
 

@@ -4,6 +4,7 @@
 // instrument buses from the DC generators.
 #include "frame/controls.h"
 #include "frame/element.h"
+#include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/mouse.h"
 #include "frame/panel_display.h"
@@ -48,48 +49,18 @@ constinit Chain elements{
     icon(4912, At{111, 24}, 0x7 | kHidden),  // 20 converter fault lamp
 };
 
-int32_t VKCALL standby_to_1(const MousePoint*, uint32_t) {
-    set_switch(elec.stby_conv_selector, 1);
-    return 0;
-}
-int32_t VKCALL standby_to_0(const MousePoint*, uint32_t) {
-    set_switch(elec.stby_conv_selector, 0);
-    return 0;
-}
-int32_t VKCALL standby_to_2(const MousePoint*, uint32_t) {
-    set_switch(elec.stby_conv_selector, 2);
-    return 0;
-}
-int32_t VKCALL main_to_1(const MousePoint*, uint32_t) {
-    set_switch(elec.conv_selector, 1);
-    return 0;
-}
-int32_t VKCALL main_to_0(const MousePoint*, uint32_t) {
-    set_switch(elec.conv_selector, 0);
-    return 0;
-}
-int32_t VKCALL main_to_2(const MousePoint*, uint32_t) {
-    set_switch(elec.conv_selector, 2);
-    return 0;
-}
-int32_t VKCALL conv2_on(const MousePoint*, uint32_t) {
-    set_switch(elec.conv2_switch, 1);
-    return 0;
-}
-int32_t VKCALL conv2_off(const MousePoint*, uint32_t) {
-    set_switch(elec.conv2_switch, 0);
-    return 0;
-}
-
-constexpr auto kMouse =
-    mouse_list(kNoHelp, area(8, 14, 38, 17, kCursorUp, kMouseLeft, standby_to_1),
-               area(8, 31, 38, 17, kCursorDown, kMouseLeft, standby_to_0),
-               area(8, 48, 38, 17, kCursorHand, kMouseLeft, standby_to_2),
-               area(91, 44, 17, 38, kCursorUp, kMouseLeft, main_to_1),
-               area(108, 44, 17, 38, kCursorDown, kMouseLeft, main_to_0),
-               area(125, 44, 17, 38, kCursorUp, kMouseLeft, main_to_2),
-               area(145, 14, 33, 18, kCursorUp, kMouseLeft, conv2_on),
-               area(145, 32, 33, 18, kCursorDown, kMouseLeft, conv2_off));
+constexpr auto kMouse = mouse_list(
+    kNoHelp,
+    area(8, 14, 38, 17, kCursorUp, kMouseLeft, switch_to<elec, &ElecState::stby_conv_selector, 1>),
+    area(8, 31, 38, 17, kCursorDown, kMouseLeft,
+         switch_to<elec, &ElecState::stby_conv_selector, 0>),
+    area(8, 48, 38, 17, kCursorHand, kMouseLeft,
+         switch_to<elec, &ElecState::stby_conv_selector, 2>),
+    area(91, 44, 17, 38, kCursorUp, kMouseLeft, switch_to<elec, &ElecState::conv_selector, 1>),
+    area(108, 44, 17, 38, kCursorDown, kMouseLeft, switch_to<elec, &ElecState::conv_selector, 0>),
+    area(125, 44, 17, 38, kCursorUp, kMouseLeft, switch_to<elec, &ElecState::conv_selector, 2>),
+    area(145, 14, 33, 18, kCursorUp, kMouseLeft, switch_to<elec, &ElecState::conv2_switch, 1>),
+    area(145, 32, 33, 18, kCursorDown, kMouseLeft, switch_to<elec, &ElecState::conv2_switch, 0>));
 
 void run_converters() {
     ElecState& e = elec;

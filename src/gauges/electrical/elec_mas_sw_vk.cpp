@@ -5,6 +5,7 @@
 
 #include "frame/controls.h"
 #include "frame/element.h"
+#include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/host.h"
 #include "frame/mouse.h"
@@ -25,33 +26,15 @@ constinit Chain elements{&hdr_elec_mas_sw_vk,
                          icon(1072, At{62, 106}, kSwitch | kHidden),  // 5 AC volts: converter 2
                          icon(384, At{91, 23}, kLamp)};               // 6 ground power connected
 
-int32_t VKCALL master_to_ground_power(const MousePoint*, uint32_t) {
-    set_switch(elec.master_switch, 1);
-    return 0;
-}
-int32_t VKCALL master_off(const MousePoint*, uint32_t) {
-    set_switch(elec.master_switch, 0);
-    return 0;
-}
-int32_t VKCALL master_to_battery(const MousePoint*, uint32_t) {
-    set_switch(elec.master_switch, 2);
-    return 0;
-}
-int32_t VKCALL ac_volts_converter_1(const MousePoint*, uint32_t) {
-    set_switch(elec.ac_volt_selector, 1);
-    return 0;
-}
-int32_t VKCALL ac_volts_converter_2(const MousePoint*, uint32_t) {
-    set_switch(elec.ac_volt_selector, 2);
-    return 0;
-}
-
-constexpr auto kMouse =
-    mouse_list(kNoHelp, area(47, 5, 23, 50, kCursorHand, kMouseLeft, master_to_ground_power),
-               area(24, 5, 23, 50, kCursorHand, kMouseLeft, master_off),
-               area(1, 5, 23, 50, kCursorHand, kMouseLeft, master_to_battery),
-               area(47, 106, 32, 35, kCursorHand, kMouseLeft, ac_volts_converter_1),
-               area(62, 106, 32, 35, kCursorHand, kMouseLeft, ac_volts_converter_2));
+constexpr auto kMouse = mouse_list(
+    kNoHelp,
+    area(47, 5, 23, 50, kCursorHand, kMouseLeft, switch_to<elec, &ElecState::master_switch, 1>),
+    area(24, 5, 23, 50, kCursorHand, kMouseLeft, switch_to<elec, &ElecState::master_switch, 0>),
+    area(1, 5, 23, 50, kCursorHand, kMouseLeft, switch_to<elec, &ElecState::master_switch, 2>),
+    area(47, 106, 32, 35, kCursorHand, kMouseLeft,
+         switch_to<elec, &ElecState::ac_volt_selector, 1>),
+    area(62, 106, 32, 35, kCursorHand, kMouseLeft,
+         switch_to<elec, &ElecState::ac_volt_selector, 2>));
 
 // Shared with the airport's own add-on: 1.0 while our ground power unit is
 // plugged in.

@@ -1,5 +1,6 @@
 // The test push-button of the left main tank gauge: starts its test sweep.
 #include "frame/element.h"
+#include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/mouse.h"
 #include "gauges/state.h"
@@ -12,12 +13,8 @@ constinit Chain elements{
     image(13600),  // 0 push-button
 };
 
-int32_t VKCALL test(const MousePoint*, uint32_t) {
-    fuel.left_main_test = 1;
-    return 0;
-}
-
-constexpr auto kMouse = mouse_list(kNoHelp, area(0, 0, 20, 20, kCursorHand, kMouseLeft, test));
+constexpr auto kMouse = mouse_list(kNoHelp, area(0, 0, 20, 20, kCursorHand, kMouseLeft,
+                                                 press_test<fuel, &FuelState::left_main_test>));
 
 void VKCALL update(GaugeHeader*, int32_t, uint32_t) {}
 

@@ -4,6 +4,7 @@
 #include "frame/controls.h"
 #include "frame/convert.h"
 #include "frame/element.h"
+#include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/host.h"
 #include "frame/mouse.h"
@@ -48,20 +49,12 @@ constinit Chain elements{
     image(1648, At{201, 65}, 0x3),                                        // 10 blue cover
 };
 
-int32_t VKCALL green_switch_up(const MousePoint*, uint32_t) {
-    set_switch(hyd.green_level_switch, 0);
-    return 0;
-}
 // Moving a switch down acknowledges its warning and ends a light test.
 int32_t VKCALL green_switch_down(const MousePoint*, uint32_t) {
     if (set_switch(hyd.green_level_switch, 1)) {
         warn.green_level_warning = 2;
         hyd.green_level_test = 0;
     }
-    return 0;
-}
-int32_t VKCALL blue_switch_up(const MousePoint*, uint32_t) {
-    set_switch(hyd.blue_level_switch, 0);
     return 0;
 }
 int32_t VKCALL blue_switch_down(const MousePoint*, uint32_t) {
@@ -71,22 +64,15 @@ int32_t VKCALL blue_switch_down(const MousePoint*, uint32_t) {
     }
     return 0;
 }
-int32_t VKCALL green_test(const MousePoint*, uint32_t) {
-    hyd.green_level_test = 1;
-    return 0;
-}
-int32_t VKCALL blue_test(const MousePoint*, uint32_t) {
-    hyd.blue_level_test = 1;
-    return 0;
-}
 
-constexpr auto kMouse =
-    mouse_list(kNoHelp, area(40, 34, 50, 45, kCursorUp, kMouseLeft, green_switch_up),
-               area(40, 79, 50, 45, kCursorDown, kMouseLeft, green_switch_down),
-               area(245, 34, 50, 45, kCursorUp, kMouseLeft, blue_switch_up),
-               area(245, 79, 50, 45, kCursorDown, kMouseLeft, blue_switch_down),
-               area(51, 155, 30, 30, kCursorHand, kMouseLeft, green_test),
-               area(253, 155, 30, 30, kCursorHand, kMouseLeft, blue_test));
+constexpr auto kMouse = mouse_list(
+    kNoHelp,
+    area(40, 34, 50, 45, kCursorUp, kMouseLeft, switch_to<hyd, &HydState::green_level_switch, 0>),
+    area(40, 79, 50, 45, kCursorDown, kMouseLeft, green_switch_down),
+    area(245, 34, 50, 45, kCursorUp, kMouseLeft, switch_to<hyd, &HydState::blue_level_switch, 0>),
+    area(245, 79, 50, 45, kCursorDown, kMouseLeft, blue_switch_down),
+    area(51, 155, 30, 30, kCursorHand, kMouseLeft, press_test<hyd, &HydState::green_level_test>),
+    area(253, 155, 30, 30, kCursorHand, kMouseLeft, press_test<hyd, &HydState::blue_level_test>));
 
 // The gear-dependent part of the level between the two gear limits, whole
 // units: 2 at 3000 up to 9 at 12000.

@@ -8,6 +8,7 @@
 #include "frame/controls.h"
 #include "frame/convert.h"
 #include "frame/element.h"
+#include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/host.h"
 #include "frame/mouse.h"
@@ -36,23 +37,11 @@ constinit Chain elements{
     icon(384, At{92, 60}, 0x3 | kHidden),    // 4 pump light
 };
 
-int32_t VKCALL switch_1(const MousePoint*, uint32_t) {
-    set_switch(hyd.red_pump_switch, 1);
-    return 0;
-}
-int32_t VKCALL switch_0(const MousePoint*, uint32_t) {
-    set_switch(hyd.red_pump_switch, 0);
-    return 0;
-}
-int32_t VKCALL switch_2(const MousePoint*, uint32_t) {
-    set_switch(hyd.red_pump_switch, 2);
-    return 0;
-}
-
-constexpr auto kMouse =
-    mouse_list(kNoHelp, area(54, 107, 26, 50, kCursorHand, kMouseLeft, switch_1),
-               area(82, 107, 26, 50, kCursorDown, kMouseLeft, switch_0),
-               area(108, 107, 26, 50, kCursorHand, kMouseLeft, switch_2));
+constexpr auto kMouse = mouse_list(
+    kNoHelp,
+    area(54, 107, 26, 50, kCursorHand, kMouseLeft, switch_to<hyd, &HydState::red_pump_switch, 1>),
+    area(82, 107, 26, 50, kCursorDown, kMouseLeft, switch_to<hyd, &HydState::red_pump_switch, 0>),
+    area(108, 107, 26, 50, kCursorHand, kMouseLeft, switch_to<hyd, &HydState::red_pump_switch, 2>));
 
 // The pressure drawn towards a target: below `low` it rises by `rise` a frame
 // (charging), from `high` on it falls by `fall` (bleeding), and in between it

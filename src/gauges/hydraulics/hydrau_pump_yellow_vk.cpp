@@ -2,6 +2,7 @@
 // callback runs the two electric yellow pumps that the servo selector starts.
 #include "frame/controls.h"
 #include "frame/element.h"
+#include "frame/gauge_parts.h"
 #include "frame/gauge_table.h"
 #include "frame/mouse.h"
 #include "frame/pressure.h"
@@ -30,17 +31,10 @@ constinit Chain elements{
     icon(384, At{101, 43}, 0x3 | kHidden),  // 3 pump light
 };
 
-int32_t VKCALL select_1(const MousePoint*, uint32_t) {
-    set_switch(hyd.yellow_selector, 1);
-    return 0;
-}
-int32_t VKCALL select_2(const MousePoint*, uint32_t) {
-    set_switch(hyd.yellow_selector, 2);
-    return 0;
-}
-
-constexpr auto kMouse = mouse_list(kNoHelp, area(0, 12, 42, 50, kCursorHand, kMouseLeft, select_1),
-                                   area(42, 12, 42, 50, kCursorHand, kMouseLeft, select_2));
+constexpr auto kMouse = mouse_list(
+    kNoHelp,
+    area(0, 12, 42, 50, kCursorHand, kMouseLeft, switch_to<hyd, &HydState::yellow_selector, 1>),
+    area(42, 12, 42, 50, kCursorHand, kMouseLeft, switch_to<hyd, &HydState::yellow_selector, 2>));
 
 struct YellowPump {
     uint8_t& state;
