@@ -13,33 +13,31 @@
 namespace vk {
 namespace {
 
-constexpr int32_t kUp = 12832, kMiddle = 4976, kDown = 12816;
-constexpr int32_t kUpNight = 13136, kMiddleNight = 13104, kDownNight = 13120;
 constexpr uint32_t kPicture = 0x3 | kHidden;
 
 constinit Chain elements{
     &hdr_fuel_pumps_rh_vk,
-    image(13088),                         // 0 panel
-    icon(kUp, At{44, 3}, kPicture),       // 1 pump C on
-    icon(kDown, At{44, 21}, kPicture),    // 2 pump C off
-    icon(kUp, At{13, 3}, kPicture),       // 3 pump A on
-    icon(kMiddle, At{13, 15}, kPicture),  // 4 pump A middle (never drawn)
-    icon(kDown, At{13, 21}, kPicture),    // 5 pump A off
-    icon(kUp, At{44, 48}, kPicture),      // 6 pump B on
-    icon(kMiddle, At{44, 59}, kPicture),  // 7 pump B off
-    icon(kDown, At{44, 65}, kPicture),    // 8 pump B automatic
-    icon(kUp, At{13, 48}, kPicture),      // 9 pump D on
-    icon(kDown, At{13, 65}, kPicture),    // 10 pump D off
-    icon(kUpNight, At{44, 3}, kPicture),  // 11..20 the same by night
-    icon(kDownNight, At{44, 21}, kPicture),
-    icon(kUpNight, At{13, 3}, kPicture),
-    icon(kMiddleNight, At{13, 15}, kPicture),
-    icon(kDownNight, At{13, 21}, kPicture),
-    icon(kUpNight, At{44, 48}, kPicture),
-    icon(kMiddleNight, At{44, 59}, kPicture),
-    icon(kDownNight, At{44, 65}, kPicture),
-    icon(kUpNight, At{13, 48}, kPicture),
-    icon(kDownNight, At{13, 65}, kPicture),
+    image(13088),                             // 0 panel
+    icon(kPumpUp, At{44, 3}, kPicture),       // 1 pump C on
+    icon(kPumpDown, At{44, 21}, kPicture),    // 2 pump C off
+    icon(kPumpUp, At{13, 3}, kPicture),       // 3 pump A on
+    icon(kPumpMiddle, At{13, 15}, kPicture),  // 4 pump A middle (never drawn)
+    icon(kPumpDown, At{13, 21}, kPicture),    // 5 pump A off
+    icon(kPumpUp, At{44, 48}, kPicture),      // 6 pump B on
+    icon(kPumpMiddle, At{44, 59}, kPicture),  // 7 pump B off
+    icon(kPumpDown, At{44, 65}, kPicture),    // 8 pump B automatic
+    icon(kPumpUp, At{13, 48}, kPicture),      // 9 pump D on
+    icon(kPumpDown, At{13, 65}, kPicture),    // 10 pump D off
+    icon(kPumpUpNight, At{44, 3}, kPicture),  // 11..20 the same by night
+    icon(kPumpDownNight, At{44, 21}, kPicture),
+    icon(kPumpUpNight, At{13, 3}, kPicture),
+    icon(kPumpMiddleNight, At{13, 15}, kPicture),
+    icon(kPumpDownNight, At{13, 21}, kPicture),
+    icon(kPumpUpNight, At{44, 48}, kPicture),
+    icon(kPumpMiddleNight, At{44, 59}, kPicture),
+    icon(kPumpDownNight, At{44, 65}, kPicture),
+    icon(kPumpUpNight, At{13, 48}, kPicture),
+    icon(kPumpDownNight, At{13, 65}, kPicture),
     icon(4880, At{44, 96}, kPicture),   // 21 low level
     icon(13152, At{44, 96}, kPicture),  // 22 low level, alternate
     icon(4912, At{10, 96}, kPicture),   // 23 low pressure

@@ -91,6 +91,9 @@ void draw_valve_panel(const FeedSide& side, ElementHeader* const* elements);
 // 22 the low-level lamp and its alternate picture; 23 and 24 the same for the
 // low-pressure lamp.
 inline constexpr int kPumpPictures = 10;
+// The pump switch pictures both panels draw, by day and by night.
+inline constexpr int32_t kPumpUp = 12832, kPumpMiddle = 4976, kPumpDown = 12816;
+inline constexpr int32_t kPumpUpNight = 13136, kPumpMiddleNight = 13104, kPumpDownNight = 13120;
 void draw_pump_panel(const FeedSide& side, ElementHeader* const* elements);
 
 // ---------------------------------------------------------------- tank contents
