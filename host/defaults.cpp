@@ -2,14 +2,12 @@
 
 #include "frame/host_vars.h"
 #include "host/flight.h"
+#include "host/ids.h"
 #include "host/test_host.h"
 
 namespace vkhost {
 
 namespace {
-constexpr int32_t id(vk::Var v) {
-    return static_cast<int32_t>(v);
-}
 
 // Tank levels are fractions of 2^23 (8388608 = full).
 constexpr double kFull = 8388608.0;

@@ -3,14 +3,9 @@
 #include <cmath>
 
 #include "frame/host_vars.h"
+#include "host/ids.h"
 
 namespace vkhost {
-
-namespace {
-constexpr int32_t id(vk::Var v) {
-    return static_cast<int32_t>(v);
-}
-}  // namespace
 
 // ---------------------------------------------------------------- set at once
 

@@ -11,6 +11,7 @@
 #include "frame/key_events.h"
 #include "frame/records.h"
 #include "gauges/state.h"
+#include "host/ids.h"
 #include "host/test_host.h"
 
 extern "C" vk::LinkageRecord Linkage;
@@ -37,11 +38,6 @@ inline vkhost::Module load_library() {
     return vkhost::Module::load(VK_MODULE_PATH);
 }
 
-inline int32_t id(vk::Var v) {
-    return static_cast<int32_t>(v);
-}
-inline int32_t id(vk::Key k) {
-    return static_cast<int32_t>(k);
-}
+using vkhost::id;
 
 }  // namespace vktest

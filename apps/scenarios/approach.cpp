@@ -9,12 +9,11 @@
 #include "apps/scenario.h"
 #include "frame/host_vars.h"
 #include "host/flight.h"
+#include "host/ids.h"
 
 namespace {
 
-constexpr int32_t id(vk::Var v) {
-    return static_cast<int32_t>(v);
-}
+using vkhost::id;
 
 // Elements of the captain's attitude director indicator.
 constexpr int kFdFlag = 4, kPitchBar = 6, kRollBar = 7;

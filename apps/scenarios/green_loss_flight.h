@@ -15,9 +15,12 @@
 
 #include "frame/host_vars.h"
 #include "frame/key_events.h"
+#include "host/ids.h"
 #include "host/test_host.h"
 
 namespace vkapp {
+
+using vkhost::id;
 
 class GreenLossFlight {
   public:
@@ -43,8 +46,6 @@ class GreenLossFlight {
     static constexpr int kFps = vkhost::TestHost::kFramesPerSecond;
     static constexpr double kEngineSpeed = 92.0;  // percent, both engines
 
-    static int32_t id(vk::Var v) { return static_cast<int32_t>(v); }
-    static int32_t id(vk::Key k) { return static_cast<int32_t>(k); }
     void set(vk::Var v, double value) { host_.set(id(v), value); }
     double get(vk::Var v) const { return host_.get(id(v)); }
 

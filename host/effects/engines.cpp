@@ -10,18 +10,12 @@
 #include "frame/key_events.h"
 #include "host/effects.h"
 #include "host/effects/fuel.h"
+#include "host/ids.h"
 #include "host/test_host.h"
 
 namespace vkhost {
 
 namespace {
-
-constexpr int32_t id(vk::Var v) {
-    return static_cast<int32_t>(v);
-}
-constexpr int32_t id(vk::Key k) {
-    return static_cast<int32_t>(k);
-}
 
 struct EngineVars {
     vk::Var speed, thrust, fuel_flow, exhaust_temp, oil_temp, oil_pressure;

@@ -8,6 +8,7 @@
 #include "frame/key_events.h"
 #include "host/effects.h"
 #include "host/flight.h"
+#include "host/ids.h"
 #include "host/test_host.h"
 
 namespace vkhost {
@@ -22,9 +23,6 @@ constexpr double kFtPerSecPerKt = 1.68781;
 constexpr double kHostVsPerFpm = 1.30048;  // metres per second x 256, per foot per minute
 constexpr double kHpaPerInhg = 33.8639;
 
-constexpr int32_t id(vk::Var v) {
-    return static_cast<int32_t>(v);
-}
 double rad(double deg) {
     return deg * kPi / 180.0;
 }

@@ -9,18 +9,12 @@
 #include "frame/host_vars.h"
 #include "frame/key_events.h"
 #include "host/effects.h"
+#include "host/ids.h"
 #include "host/test_host.h"
 
 namespace vkhost {
 
 namespace {
-
-constexpr int32_t id(vk::Var v) {
-    return static_cast<int32_t>(v);
-}
-constexpr int32_t id(vk::Key k) {
-    return static_cast<int32_t>(k);
-}
 
 double pounds_per_gallon(const TestHost& h) {
     const double w = h.get(id(vk::Var::fuel_weight_per_gallon));

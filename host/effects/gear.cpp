@@ -12,17 +12,11 @@
 #include "frame/host_vars.h"
 #include "frame/key_events.h"
 #include "host/effects.h"
+#include "host/ids.h"
 #include "host/test_host.h"
 
 namespace vkhost {
 namespace {
-
-constexpr int32_t id(vk::Var v) {
-    return static_cast<int32_t>(v);
-}
-constexpr int32_t id(vk::Key k) {
-    return static_cast<int32_t>(k);
-}
 
 double toward(double value, double target, double step) {
     if (!std::isfinite(value)) return target;
